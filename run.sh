@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Kvadrati and opens its window.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+
+install_missing "${build_packages[@]}"
+configure_build
+cmake --build build --target kvadrati
+exec build/kvadrati

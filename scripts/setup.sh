@@ -1,0 +1,26 @@
+# Installs the Debian packages that are missing and configures the build folder.
+# Sourced by run.sh and test.sh with the packages they need in $packages.
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# What building, running and testing the program needs.
+build_packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins fonts-liberation
+                libgtest-dev)
+
+# One build folder for both scripts, configured alike, so that neither rebuilds the other's work.
+configure_build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVADRATI_WERROR=ON >/dev/null
+}

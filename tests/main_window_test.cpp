@@ -1,0 +1,229 @@
+#include "error_report.h"
+#include "main_window.h"
+#include "main_window_events.h"
+#include "support/oracle.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStringListModel>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+const QString statementStart = QStringLiteral("Математическата индукция e и метод");
+const QString statementEnd = QStringLiteral("Пример: 5 Изход:1+3+5+7+9 = 25\r\n");
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        events.Form_Load();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    void type(const QString& keys) { QTest::keyClicks(window.input(), keys); }
+    void click(int command) { QTest::mouseClick(window.command1(command), Qt::LeftButton); }
+    QString shownOutput() const { return window.output()->toPlainText(); }
+    QString outputText() { return QString::fromStdU16String(window.Text1(1).text()); }
+    QStringList entries() const { return window.listModel()->stringList(); }
+    QColor pixel(QPoint at) { return window.grab().toImage().pixelColor(at); }
+
+    MainWindow window;
+    MainWindowEvents events{window};
+};
+
+TEST_F(MainWindowTest, ControlsStandWhereDesigned) {
+    const std::vector<std::pair<QWidget*, QRect>> places{
+        {window.label1(0), {24, 0, 385, 25}},    {window.label1(2), {24, 32, 73, 25}},
+        {window.label1(3), {208, 32, 121, 25}},  {window.input(), {24, 56, 73, 33}},
+        {window.command1(0), {104, 64, 89, 25}}, {window.command1(1), {336, 64, 89, 25}},
+        {window.list(), {208, 56, 121, 61}},     {window.output(), {8, 120, 425, 113}},
+    };
+    for (const auto& [widget, pixels] : places)
+        EXPECT_EQ(widget->geometry(), pixels) << widget->metaObject()->className();
+    EXPECT_EQ(window.size(), QSize(442, 236));
+}
+
+TEST_F(MainWindowTest, ColoursAreExact) {
+    const std::vector<std::pair<QPoint, QColor>> points{
+        {{3, 3}, QColor(128, 128, 255)},    {{440, 100}, QColor(128, 128, 255)},
+        {{30, 20}, QColor(255, 192, 128)},  {{400, 5}, QColor(255, 192, 128)},
+        {{27, 35}, QColor(255, 192, 128)},  {{325, 35}, QColor(255, 192, 128)},
+        {{108, 68}, QColor(128, 255, 128)}, {{188, 84}, QColor(128, 255, 128)},
+        {{340, 68}, QColor(255, 128, 128)}, {{420, 84}, QColor(255, 128, 128)},
+    };
+    for (const auto& [at, colour] : points)
+        EXPECT_EQ(pixel(at), colour) << "at " << at.x() << "," << at.y();
+}
+
+TEST_F(MainWindowTest, ButtonFacesKeepTheirColourUnderTheMouse) {
+    QTest::mouseMove(window.command1(0), QPoint(10, 10));
+    QTest::mousePress(window.command1(1), Qt::LeftButton);
+    EXPECT_EQ(pixel({108, 68}), QColor(128, 255, 128));
+    EXPECT_EQ(pixel({340, 68}), QColor(255, 128, 128));
+    QTest::mouseRelease(window.command1(1), Qt::LeftButton);
+}
+
+TEST_F(MainWindowTest, TextsAreAsDesigned) {
+    EXPECT_TRUE(
+        window.windowTitle().endsWith(QStringLiteral("  Математика, математическа индукция")));
+    EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("https://")));
+    EXPECT_EQ(window.label1(0)->text(),
+              QStringLiteral("Математика - математическа индукция, квадрати"));
+    EXPECT_EQ(window.label1(2)->text(), QStringLiteral("число N"));
+    EXPECT_EQ(window.label1(3)->text(), QStringLiteral("нечетни числа"));
+    EXPECT_EQ(window.command1(0)->text(), QStringLiteral("Въведи"));
+    EXPECT_EQ(window.command1(1)->text(), QStringLiteral("Чисти"));
+    EXPECT_TRUE(window.input()->text().isEmpty());
+    EXPECT_TRUE(entries().isEmpty());
+    EXPECT_EQ(window.font().family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(window.font().pointSize(), 12);
+    EXPECT_FALSE(window.windowIcon().isNull());
+}
+
+TEST_F(MainWindowTest, ShowsTheProblemStatementAtStart) {
+    const QString statement = outputText();
+    EXPECT_EQ(statement.size(), 667);
+    EXPECT_EQ(statement.count(QStringLiteral("\r\n")), 7);
+    EXPECT_TRUE(statement.startsWith(statementStart));
+    EXPECT_TRUE(statement.endsWith(statementEnd));
+    EXPECT_EQ(statement.count(QChar(u'N')), 4);
+    EXPECT_EQ(shownOutput(),
+              QString(statement).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_GT(window.output()->verticalScrollBar()->maximum(), 0);
+}
+
+TEST_F(MainWindowTest, OutputWrapsAndScrollsOnlyVertically) {
+    EXPECT_EQ(window.output()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(window.output()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(window.output()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+}
+
+TEST_F(MainWindowTest, WindowHasAFixedSizeAndOnlyACloseButton) {
+    const Qt::WindowFlags flags = window.windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(window.minimumSize(), QSize(442, 236));
+    EXPECT_EQ(window.maximumSize(), QSize(442, 236));
+}
+
+TEST_F(MainWindowTest, FocusStartsInTheInputAndTabsThroughTheDesignedOrder) {
+    EXPECT_EQ(QApplication::focusWidget(), window.input());
+    const std::vector<QWidget*> order{window.command1(0), window.command1(1), window.list(),
+                                      window.output(), window.input()};
+    for (QWidget* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
+    }
+}
+
+TEST_F(MainWindowTest, InputTakesAtMostThreeCharacters) {
+    type(QStringLiteral("1234"));
+    EXPECT_EQ(window.input()->text(), QStringLiteral("123"));
+    EXPECT_EQ(window.input()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+}
+
+TEST_F(MainWindowTest, EnterAndEscapeStartNothing) {
+    const QString before = outputText();
+    type(QStringLiteral("5"));
+    QTest::keyClick(window.input(), Qt::Key_Return);
+    QTest::keyClick(window.input(), Qt::Key_Enter);
+    QTest::keyClick(window.input(), Qt::Key_Escape);
+    EXPECT_EQ(outputText(), before);
+    EXPECT_TRUE(entries().isEmpty());
+    EXPECT_EQ(window.input()->text(), QStringLiteral("5"));
+}
+
+TEST_F(MainWindowTest, OutputIsReadOnlyButSelectableAndCopyable) {
+    window.output()->setFocus();
+    QTest::keyClicks(window.output(), QStringLiteral("xyz"));
+    QTest::keyClick(window.output(), Qt::Key_Delete);
+    EXPECT_TRUE(outputText().startsWith(statementStart));
+
+    QTest::keyClick(window.output(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window.output(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), shownOutput());
+}
+
+TEST_F(MainWindowTest, EnterButtonShowsTheCalculation) {
+    type(QStringLiteral("5"));
+    click(0);
+    EXPECT_EQ(outputText(), QStringLiteral("5*5 = 1 + ...+ 9\r\n25 = 1 + 3 + 5 + 7 + 9"));
+    EXPECT_EQ(shownOutput(), QStringLiteral("5*5 = 1 + ...+ 9\n25 = 1 + 3 + 5 + 7 + 9"));
+    EXPECT_EQ(entries(), QStringList({"3", "5", "7", "9"}));
+    EXPECT_EQ(window.input()->text(), QStringLiteral("5"));
+}
+
+TEST_F(MainWindowTest, EnterButtonReportsBadAndTooLargeInput) {
+    const std::vector<std::pair<QString, std::u16string>> cases{
+        {QString(), incorrectInputMessage},
+        {QStringLiteral("a5"), incorrectInputMessage},
+        {QStringLiteral("4e4"), tooLargeMessage},
+    };
+    for (const auto& [input, message] : cases) {
+        window.input()->setText(input);
+        click(0);
+        EXPECT_EQ(window.Text1(1).text(), message);
+        EXPECT_EQ(window.input()->text(), input);
+        EXPECT_TRUE(entries().isEmpty());
+    }
+}
+
+TEST_F(MainWindowTest, ClickingLabelsChangesNothing) {
+    type(QStringLiteral("7"));
+    const QString before = outputText();
+    for (const int index : {0, 2, 3})
+        QTest::mouseClick(window.label1(index), Qt::LeftButton);
+    EXPECT_EQ(outputText(), before);
+    EXPECT_EQ(window.input()->text(), QStringLiteral("7"));
+    EXPECT_TRUE(entries().isEmpty());
+}
+
+TEST_F(MainWindowTest, TextBoxesGiveBackExactlyWhatWasWritten) {
+    const std::u16string text = u"a\r\nb\r\n\r\nc";
+    window.Text1(1).setText(text);
+    EXPECT_EQ(window.Text1(1).text(), text);
+    EXPECT_EQ(shownOutput(), QStringLiteral("a\nb\n\nc"));
+    window.Text1(0).setText(u"12");
+    EXPECT_EQ(window.Text1(0).text(), u"12");
+    EXPECT_THROW(window.Text1(2), std::out_of_range);
+}
+
+TEST_F(MainWindowTest, ControlsHaveNamesForScreenReaders) {
+    EXPECT_EQ(window.label1(2)->buddy(), window.input());
+    EXPECT_EQ(window.label1(3)->buddy(), window.list());
+    EXPECT_FALSE(window.output()->accessibleName().isEmpty());
+    EXPECT_EQ(window.command1(0)->accessibleName(), QStringLiteral("Въведи"));
+    EXPECT_EQ(window.command1(1)->accessibleName(), QStringLiteral("Чисти"));
+}
+
+TEST_F(MainWindowTest, AnEscapedErrorIsShownAndTheProgramGoesOn) {
+    QString title;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        box->accept();
+    });
+    reportErrors(window, [] { throw std::runtime_error("broken"); });
+    EXPECT_EQ(title, QApplication::applicationName());
+    EXPECT_EQ(text, QStringLiteral("broken"));
+}
+
+} // namespace
