@@ -1,6 +1,7 @@
 #include "main_window_events.h"
 
 #include "calculation.h"
+#include "clearing.h"
 #include "error_report.h"
 #include "main_window.h"
 
@@ -24,6 +25,8 @@ void MainWindowEvents::Command1_Click(int Index) {
     reportErrors(window_, [&] {
         if (Index == 0)
             demo::Rresmetni(window_);
+        else if (Index == 1)
+            demo::Chisti(window_);
     });
 }
 

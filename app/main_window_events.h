@@ -15,7 +15,7 @@ public:
 
     // Runs once, before the window is first shown.
     void Form_Load();
-    // Index 0, "Въведи": the calculation. Any other index: nothing.
+    // Index 0, "Въведи": the calculation; index 1, "Чисти": the clearing. Any other: nothing.
     void Command1_Click(int Index);
     // Clicking a label does nothing.
     void Label1_Click(int Index);

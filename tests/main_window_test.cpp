@@ -183,6 +183,47 @@ TEST_F(MainWindowTest, EnterButtonReportsBadAndTooLargeInput) {
     }
 }
 
+TEST_F(MainWindowTest, ClearButtonEmptiesInputOutputAndList) {
+    type(QStringLiteral("3"));
+    click(0);
+    click(1);
+    EXPECT_TRUE(window.input()->text().isEmpty());
+    EXPECT_TRUE(outputText().isEmpty());
+    EXPECT_TRUE(shownOutput().isEmpty());
+    EXPECT_TRUE(entries().isEmpty());
+
+    // The input keeps its limit, and a new calculation starts from an empty list.
+    type(QStringLiteral("2222"));
+    EXPECT_EQ(window.input()->text(), QStringLiteral("222"));
+    window.input()->setText(QStringLiteral("2"));
+    click(0);
+    EXPECT_EQ(entries(), QStringList({"3"}));
+    EXPECT_EQ(outputText(), QStringLiteral("2*2 = 1 + ...+ 3\r\n4 = 1 + 3"));
+}
+
+TEST_F(MainWindowTest, ClearButtonEmptiesAfterMessagesAndTheLargestN) {
+    // The largest N takes five characters: lift the limit to put it through the widgets.
+    window.input()->setMaxLength(5);
+    for (const QString& input : {QString(), QStringLiteral("4e4"), QStringLiteral("32767")}) {
+        window.input()->setText(input);
+        click(0);
+        EXPECT_EQ(window.input()->text(), input);
+        click(1);
+        EXPECT_TRUE(window.input()->text().isEmpty());
+        EXPECT_TRUE(shownOutput().isEmpty());
+        EXPECT_EQ(window.listModel()->rowCount(), 0);
+    }
+}
+
+TEST_F(MainWindowTest, OtherButtonIndexesDoNothing) {
+    type(QStringLiteral("5"));
+    const QString before = outputText();
+    for (const int index : {-1, 2, 32767})
+        events.Command1_Click(index);
+    EXPECT_EQ(outputText(), before);
+    EXPECT_EQ(window.input()->text(), QStringLiteral("5"));
+}
+
 TEST_F(MainWindowTest, ClickingLabelsChangesNothing) {
     type(QStringLiteral("7"));
     const QString before = outputText();
