@@ -4,7 +4,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
 
-install_missing "${build_packages[@]}"
+install_missing "${build_packages[@]}" "${check_packages[@]}"
 configure_build
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+# The unit and widget tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a bounded fuzzing run of the calculation.
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVADRATI_WERROR=ON -DKVADRATI_SANITIZE=ON >/dev/null
+cmake --build build-sanitize --target demo_tests window_tests calculation_fuzzer
+ctest --test-dir build-sanitize -L 'unit|widget|fuzz' --output-on-failure

@@ -1,5 +1,6 @@
 #include "val.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -49,13 +50,15 @@ double radixNumber(std::string_view s) {
     else
         return 0;
 
-    constexpr std::uint64_t saturated = std::uint64_t{1} << 62;
+    // Past 2^56 the value is far beyond any N; it stays there rather than wrap around.
+    constexpr std::uint64_t saturated = std::uint64_t{1} << 56;
     std::uint64_t value = 0;
     for (const char c : s.substr(1)) {
         if (!isDigit(c, radix))
             break;
-        value = std::min(saturated, value * static_cast<std::uint64_t>(radix) +
-                                        static_cast<std::uint64_t>(digitValue(c)));
+        value = value >= saturated ? saturated
+                                   : value * static_cast<std::uint64_t>(radix) +
+                                         static_cast<std::uint64_t>(digitValue(c));
     }
     if (value <= 0xFFFF)
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));

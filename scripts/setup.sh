@@ -18,7 +18,9 @@ install_missing() {
 
 # What building, running and testing the program needs.
 build_packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins fonts-liberation
-                libgtest-dev)
+                libgtest-dev libbenchmark-dev)
+# What the sanitized tests and the fuzzer need besides.
+check_packages=(clang libclang-rt-14-dev)
 
 # One build folder for both scripts, configured alike, so that neither rebuilds the other's work.
 configure_build() {

@@ -85,15 +85,16 @@ INSTANTIATE_TEST_SUITE_P(NoNaturalNumber, Messages,
                                            MessageCase{u"\uFF15", incorrectInputMessage}));
 
 // Inputs whose N would not fit: each used to raise an overflow error.
-INSTANTIATE_TEST_SUITE_P(TooLarge, Messages,
-                         ::testing::Values(MessageCase{u"4e4", tooLargeMessage},
-                                           MessageCase{u"-4e4", tooLargeMessage},
-                                           MessageCase{u"32768", tooLargeMessage},
-                                           MessageCase{u"-32767.5", tooLargeMessage},
-                                           MessageCase{u"&H8000", tooLargeMessage},
-                                           MessageCase{u"9e9", tooLargeMessage},
-                                           MessageCase{u"1e999", tooLargeMessage},
-                                           MessageCase{u"-1e999", tooLargeMessage}));
+INSTANTIATE_TEST_SUITE_P(
+    TooLarge, Messages,
+    ::testing::Values(MessageCase{u"4e4", tooLargeMessage}, MessageCase{u"-4e4", tooLargeMessage},
+                      MessageCase{u"32768", tooLargeMessage},
+                      MessageCase{u"-32767.5", tooLargeMessage},
+                      MessageCase{u"&H8000", tooLargeMessage},
+                      MessageCase{u"&H10000000000000000", tooLargeMessage},
+                      MessageCase{u"&O7777777777777777777777", tooLargeMessage},
+                      MessageCase{u"9e9", tooLargeMessage}, MessageCase{u"1e999", tooLargeMessage},
+                      MessageCase{u"-1e999", tooLargeMessage}));
 
 // N large enough that the odd numbers no longer fit 16 bits, or N*N no longer fits 16 bits,
 // is computed completely.
