@@ -19,7 +19,7 @@ inline constexpr QSize clientSize{6630 / 15, 3540 / 15};
 inline constexpr QColor windowColour{128, 128, 255};
 inline constexpr QStringView fontFamily = u"Times New Roman";
 inline constexpr int fontPointSize = 12;
-inline constexpr QStringView iconPath = u":/kvadrati.xpm";
+inline constexpr QStringView iconPath = u":/kvadrati.png";
 
 // The controls, in the order they are stacked: later ones are drawn over earlier ones.
 inline constexpr QColor labelColour{255, 192, 128};

@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Drives the real program on an X server as a person would: keys and clicks with xdotool, the
+# clipboard with xclip, colours from screenshots. Screenshots are left in the current folder.
+# Usage: window_test.sh PROGRAM CLOSE_WINDOW PROBLEM_STATEMENT_FILE   (run under xvfb-run)
+set -uo pipefail
+program=$1 close_window=$2 statement_file=$3
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# Retries a command for up to five seconds.
+wait_for() {
+    local deadline=$((SECONDS + 5))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.05
+    done
+}
+
+"$program" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null' EXIT
+
+find_window() {
+    wid=$(xdotool search --onlyvisible --name 'Математика, математическа индукция' 2>/dev/null | head -n 1)
+    [ -n "$wid" ]
+}
+wait_for find_window || { echo "FAIL: no window within 5 s"; exit 1; }
+sleep 0.3 # the first paint
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+
+# --- Helpers on the window's own coordinates --------------------------------------------------
+click_at() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
+shot() { import -window "$wid" "$1.png"; }
+colour_at() { # IMAGE X Y -> r,g,b
+    convert "$1.png" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
+}
+colours_in() { convert "$1.png" -crop "$2" +repage -format %k info:; } # IMAGE WxH+X+Y
+clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" == "$1" ]; }
+# Clicks into a box, selects all and copies; then waits for the clipboard to hold EXPECTED.
+expect_copy() { # X Y EXPECTED WHAT
+    printf 'nothing copied' | xclip -i -selection clipboard >/dev/null 2>&1
+    click_at "$1" "$2"
+    xdotool key ctrl+a ctrl+c
+    wait_for clipboard_is "$3" ||
+        fail "$4: copied '$(xclip -o -selection clipboard 2>/dev/null | head -c 200)'"
+}
+replace_input() { click_at 60 72; xdotool key ctrl+a; xdotool type --delay 30 "$1"; }
+enter() { click_at 148 76; }
+clear_all() { click_at 380 76; }
+
+input=(60 72) output=(200 170)
+statement=$(cat "$statement_file")
+five=$'5*5 = 1 + ...+ 9\n25 = 1 + 3 + 5 + 7 + 9'
+
+# --- At start -----------------------------------------------------------------------------------
+[ "$WIDTH" = 442 ] && [ "$HEIGHT" = 236 ] || fail "client area ${WIDTH}x${HEIGHT}, not 442x236"
+((X - (screen_width - 442) / 2 <= 1 && (screen_width - 442) / 2 - X <= 1 &&
+  Y - (screen_height - 236) / 2 <= 1 && (screen_height - 236) / 2 - Y <= 1)) ||
+    fail "window at $X,$Y on a ${screen_width}x${screen_height} screen is not centred"
+
+shot start
+for point in "3 3 128,128,255" "440 100 128,128,255" "200 118 128,128,255" \
+    "30 20 255,192,128" "400 5 255,192,128" "27 35 255,192,128" "325 35 255,192,128" \
+    "108 68 128,255,128" "188 84 128,255,128" "340 68 255,128,128" "420 84 255,128,128"; do
+    read -r x y want <<<"$point"
+    got=$(colour_at start "$x" "$y")
+    [ "$got" = "$want" ] || fail "colour at $x,$y is $got, not $want"
+done
+
+# The focus starts in the input box: typing goes there without a click; the fourth is refused.
+xdotool type --delay 30 1234
+expect_copy "${input[@]}" 123 "four characters typed"
+expect_copy "${output[@]}" "$statement" "the problem statement"
+
+# Enter in the input box starts nothing.
+replace_input 5
+xdotool key Return KP_Enter Escape
+expect_copy "${output[@]}" "$statement" "after Enter"
+
+# --- Calculations ------------------------------------------------------------------------------
+replace_input 5
+enter
+expect_copy "${output[@]}" "$five" "5 and Въведи"
+shot after-5
+replace_input a5
+enter
+expect_copy "${output[@]}" "Некоректни входни данни!" "a5"
+replace_input 4e4
+enter
+expect_copy "${output[@]}" "Твърде голямо число! Най-голямото допустимо N е 32767." "4e4"
+
+# --- Clearing -----------------------------------------------------------------------------------
+replace_input 9
+enter
+clear_all
+sleep 0.3
+shot cleared
+for region in "65x25+28+60:input" "400x100+12+124:output" "110x52+212+60:list"; do
+    [ "$(colours_in cleared "${region%%:*}")" = 1 ] || fail "the ${region##*:} box is not empty"
+done
+
+# --- Labels do nothing --------------------------------------------------------------------------
+replace_input 3
+enter
+sleep 0.3
+shot before-labels
+click_at 200 10
+click_at 60 40
+click_at 268 40
+sleep 0.3
+shot after-labels
+[ "$(compare -metric AE before-labels.png after-labels.png null: 2>&1)" = 0 ] ||
+    fail "clicking the labels changed the window"
+
+# --- Closing as a window manager does ends the program with status 0 ----------------------------
+"$close_window" "$wid"
+exited() { ! kill -0 "$pid" 2>/dev/null; }
+if wait_for exited; then
+    wait "$pid"
+    status=$?
+    [ "$status" = 0 ] || fail "the program ended with status $status"
+else
+    fail "the program did not end within 5 s of WM_DELETE_WINDOW"
+fi
+
+echo "window test: $failures failure(s)"
+[ "$failures" = 0 ]
