@@ -14,8 +14,9 @@ public:
     virtual ~TextBox() = default;
     // The whole current text, exactly as last written (CR LF included) or as typed.
     virtual std::u16string text() const = 0;
-    // Shows the new text in full; a multi-line box breaks lines at CR LF.
-    virtual void setText(std::u16string_view text) = 0;
+    // Shows the new text in full; a multi-line box breaks lines at CR LF. The box may keep the
+    // string it is given.
+    virtual void setText(std::u16string text) = 0;
 };
 
 // The list box List1: unsorted, entries stay in the order they are added.

@@ -3,6 +3,7 @@
 #include "main_window_events.h"
 #include "support/oracle.h"
 
+#include "entry_list_model.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -12,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStringListModel>
 #include <QTest>
 #include <QTimer>
 
@@ -38,7 +38,12 @@ protected:
     void click(int command) { QTest::mouseClick(window.command1(command), Qt::LeftButton); }
     QString shownOutput() const { return window.output()->toPlainText(); }
     QString outputText() { return QString::fromStdU16String(window.Text1(1).text()); }
-    QStringList entries() const { return window.listModel()->stringList(); }
+    QStringList entries() const {
+        QStringList shown;
+        for (int row = 0; row < window.listModel()->rowCount(); ++row)
+            shown.append(window.listModel()->index(row).data().toString());
+        return shown;
+    }
     QColor pixel(QPoint at) { return window.grab().toImage().pixelColor(at); }
 
     MainWindow window;
@@ -91,6 +96,9 @@ TEST_F(MainWindowTest, TextsAreAsDesigned) {
     EXPECT_TRUE(entries().isEmpty());
     EXPECT_EQ(window.font().family(), QStringLiteral("Times New Roman"));
     EXPECT_EQ(window.font().pointSize(), 12);
+    // fonts-liberation stands in for Times New Roman, Cyrillic included.
+    EXPECT_EQ(QFontInfo(window.font()).family(), QStringLiteral("Liberation Serif"));
+    EXPECT_TRUE(QFontMetrics(window.font()).inFontUcs4(U'Ж'));
     EXPECT_FALSE(window.windowIcon().isNull());
 }
 

@@ -1,31 +1,30 @@
 #include "control_adapters.h"
 
+#include "entry_list_model.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QStringListModel>
+
+#include <utility>
 
 std::u16string LineEditTextBox::text() const {
     return edit_.text().toStdU16String();
 }
 
-void LineEditTextBox::setText(std::u16string_view text) {
+void LineEditTextBox::setText(std::u16string text) {
     edit_.setText(QStringView(text).toString());
 }
 
-void OutputTextBox::setText(std::u16string_view text) {
-    text_ = text;
+void OutputTextBox::setText(std::u16string text) {
+    text_ = std::move(text);
     edit_.setPlainText(
-        QStringView(text).toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QStringView(text_).toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-void StringListBox::addItems(const std::vector<std::u16string>& items) {
-    QStringList entries = model_.stringList();
-    entries.reserve(entries.size() + static_cast<qsizetype>(items.size()));
-    for (const std::u16string& item : items)
-        entries.append(QStringView(item).toString());
-    model_.setStringList(entries);
+void EntryListBox::addItems(const std::vector<std::u16string>& items) {
+    model_.append(items);
 }
 
-void StringListBox::clear() {
-    model_.setStringList({});
+void EntryListBox::clear() {
+    model_.clear();
 }

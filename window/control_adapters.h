@@ -4,7 +4,7 @@
 
 class QLineEdit;
 class QPlainTextEdit;
-class QStringListModel;
+class EntryListModel;
 
 // Qt widgets seen through the demonstration's control operations.
 
@@ -13,7 +13,7 @@ class LineEditTextBox : public demo::TextBox {
 public:
     explicit LineEditTextBox(QLineEdit& edit) : edit_(edit) {}
     std::u16string text() const override;
-    void setText(std::u16string_view text) override;
+    void setText(std::u16string text) override;
 
 private:
     QLineEdit& edit_;
@@ -25,19 +25,19 @@ class OutputTextBox : public demo::TextBox {
 public:
     explicit OutputTextBox(QPlainTextEdit& edit) : edit_(edit) {}
     std::u16string text() const override { return text_; }
-    void setText(std::u16string_view text) override;
+    void setText(std::u16string text) override;
 
 private:
     QPlainTextEdit& edit_;
     std::u16string text_;
 };
 
-class StringListBox : public demo::ListBox {
+class EntryListBox : public demo::ListBox {
 public:
-    explicit StringListBox(QStringListModel& model) : model_(model) {}
+    explicit EntryListBox(EntryListModel& model) : model_(model) {}
     void addItems(const std::vector<std::u16string>& items) override;
     void clear() override;
 
 private:
-    QStringListModel& model_;
+    EntryListModel& model_;
 };

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "design.h"
+#include "entry_list_model.h"
 
 #include <QEvent>
 #include <QIcon>
@@ -10,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringListModel>
 
 #include <stdexcept>
 
@@ -37,9 +37,9 @@ MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      input_(new QLineEdit(this)), list_(new QListView(this)),
-      listModel_(new QStringListModel(this)), output_(new QPlainTextEdit(this)), inputBox_(*input_),
-      outputBox_(*output_), listBox_(*listModel_) {
+      input_(new QLineEdit(this)), list_(new QListView(this)), listModel_(new EntryListModel(this)),
+      output_(new QPlainTextEdit(this)), inputBox_(*input_), outputBox_(*output_),
+      listBox_(*listModel_) {
     setWindowTitle(design::caption.toString());
     setWindowIcon(QIcon(design::iconPath.toString()));
     setFixedSize(design::clientSize);
@@ -73,8 +73,8 @@ MainWindow::MainWindow(QWidget* parent)
     output_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     output_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     output_->setAccessibleName(design::outputName.toString());
-    outputBox_.setText(std::u16string_view(design::problemStatement.utf16(),
-                                           static_cast<size_t>(design::problemStatement.size())));
+    outputBox_.setText(std::u16string(design::problemStatement.utf16(),
+                                      static_cast<size_t>(design::problemStatement.size())));
 
     setTabOrder(input_, commands_[0]);
     setTabOrder(commands_[0], commands_[1]);

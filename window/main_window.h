@@ -12,7 +12,7 @@ class QLineEdit;
 class QListView;
 class QPlainTextEdit;
 class QPushButton;
-class QStringListModel;
+class EntryListModel;
 
 // The program's one window, built as designed, with its controls seen by the demonstration
 // through the control operations. Clicks are passed on as signals carrying the control's index.
@@ -28,7 +28,7 @@ public:
     QLineEdit* input() const { return input_; }
     QPlainTextEdit* output() const { return output_; }
     QListView* list() const { return list_; }
-    QStringListModel* listModel() const { return listModel_; }
+    EntryListModel* listModel() const { return listModel_; }
     QPushButton* command1(int index) const { return commands_.at(static_cast<size_t>(index)); }
     // The labels have the indexes 0 (the title), 2 ("число N") and 3 ("нечетни числа").
     QLabel* label1(int index) const;
@@ -48,10 +48,10 @@ private:
     QLineEdit* input_;
     std::array<QPushButton*, 2> commands_{};
     QListView* list_;
-    QStringListModel* listModel_;
+    EntryListModel* listModel_;
     QPlainTextEdit* output_;
 
     LineEditTextBox inputBox_;
     OutputTextBox outputBox_;
-    StringListBox listBox_;
+    EntryListBox listBox_;
 };

@@ -4,13 +4,14 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A form without a window: the text boxes and the list kept in memory.
 class MemoryTextBox : public demo::TextBox {
 public:
     std::u16string text() const override { return text_; }
-    void setText(std::u16string_view text) override { text_ = text; }
+    void setText(std::u16string text) override { text_ = std::move(text); }
 
 private:
     std::u16string text_;
