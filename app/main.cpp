@@ -1,8 +1,8 @@
 #include "main_window.h"
 #include "main_window_events.h"
+#include "start_up.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -11,9 +11,6 @@ int main(int argc, char* argv[]) {
 
     MainWindow window;
     MainWindowEvents events(window);
-    events.Form_Load();
-
-    window.move(window.screen()->availableGeometry().center() - window.rect().center());
-    window.show();
+    showAtStart(window, events);
     return QApplication::exec();
 }

@@ -1,0 +1,7 @@
+#pragma once
+
+class MainWindow;
+class MainWindowEvents;
+
+// Loads the window (its load handler) and shows it centred on the screen.
+void showAtStart(MainWindow& window, MainWindowEvents& events);
