@@ -85,8 +85,10 @@ expect_copy "${output[@]}" "$statement" "after Enter"
 # --- Calculations ------------------------------------------------------------------------------
 replace_input 5
 enter
+# The first entries show in the list: the window as the student sees it, before any copying.
+list_filled() { shot after-5 && [ "$(colours_in after-5 110x52+212+60)" != 1 ]; }
+wait_for list_filled || fail "the list stayed empty after 5 and Въведи"
 expect_copy "${output[@]}" "$five" "5 and Въведи"
-shot after-5
 replace_input a5
 enter
 expect_copy "${output[@]}" "Некоректни входни данни!" "a5"
