@@ -19,7 +19,7 @@ done | sort -n | awk '{ t[NR] = $1 } END { printf "first paint: median %.1f ms (
 report=$(mktemp)
 /usr/bin/time -v -o "$report" build/kvadrati &
 for _ in $(seq 100); do
-    wid=$(xdotool search --onlyvisible --name 'Математика' 2>/dev/null | head -n 1) && [ -n "$wid" ] && break
+    wid=$(xdotool search --onlyvisible --class kvadrati 2>/dev/null | head -n 1) && [ -n "$wid" ] && break
     sleep 0.05
 done
 [ -n "$wid" ] || { echo "the window did not appear" >&2; exit 1; }

@@ -3,6 +3,7 @@
 # clipboard with xclip, colours from screenshots. Screenshots are left in the current folder.
 # Usage: window_test.sh PROGRAM CLOSE_WINDOW PROBLEM_STATEMENT_FILE   (run under xvfb-run)
 set -uo pipefail
+export LC_ALL=C.UTF-8 # so that window titles and the clipboard read as UTF-8 on any machine
 program=$1 close_window=$2 statement_file=$3
 failures=0
 
@@ -25,7 +26,7 @@ pid=$!
 trap 'kill "$pid" 2>/dev/null' EXIT
 
 find_window() {
-    wid=$(xdotool search --onlyvisible --name 'Математика, математическа индукция' 2>/dev/null | head -n 1)
+    wid=$(xdotool search --onlyvisible --class kvadrati 2>/dev/null | head -n 1)
     [ -n "$wid" ]
 }
 wait_for find_window || { echo "FAIL: no window within 5 s"; exit 1; }
@@ -58,6 +59,8 @@ statement=$(cat "$statement_file")
 five=$'5*5 = 1 + ...+ 9\n25 = 1 + 3 + 5 + 7 + 9'
 
 # --- At start -----------------------------------------------------------------------------------
+title=$(xdotool getwindowname "$wid")
+[[ $title == https://*"  Математика, математическа индукция" ]] || fail "window title '$title'"
 [ "$WIDTH" = 442 ] && [ "$HEIGHT" = 236 ] || fail "client area ${WIDTH}x${HEIGHT}, not 442x236"
 ((X - (screen_width - 442) / 2 <= 1 && (screen_width - 442) / 2 - X <= 1 &&
   Y - (screen_height - 236) / 2 <= 1 && (screen_height - 236) / 2 - Y <= 1)) ||
