@@ -30,7 +30,6 @@ find_window() {
     [ -n "$wid" ]
 }
 wait_for find_window || { echo "FAIL: no window within 5 s"; exit 1; }
-sleep 0.3 # the first paint
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 read -r screen_width screen_height < <(xdotool getdisplaygeometry)
 
@@ -66,7 +65,8 @@ title=$(xdotool getwindowname "$wid")
   Y - (screen_height - 236) / 2 <= 1 && (screen_height - 236) / 2 - Y <= 1)) ||
     fail "window at $X,$Y on a ${screen_width}x${screen_height} screen is not centred"
 
-shot start
+painted() { shot start && [ "$(colour_at start 3 3)" = 128,128,255 ]; }
+wait_for painted || fail "the window was not painted in its background colour"
 for point in "3 3 128,128,255" "440 100 128,128,255" "200 118 128,128,255" \
     "30 20 255,192,128" "400 5 255,192,128" "27 35 255,192,128" "325 35 255,192,128" \
     "108 68 128,255,128" "188 84 128,255,128" "340 68 255,128,128" "420 84 255,128,128"; do
@@ -103,21 +103,28 @@ expect_copy "${output[@]}" "Твърде голямо число! Най-гол�
 replace_input 9
 enter
 clear_all
-sleep 0.3
-shot cleared
-for region in "65x25+28+60:input" "400x100+12+124:output" "110x52+212+60:list"; do
-    [ "$(colours_in cleared "${region%%:*}")" = 1 ] || fail "the ${region##*:} box is not empty"
-done
+regions=("65x25+28+60:input" "400x100+12+124:output" "110x52+212+60:list")
+all_empty() {
+    shot cleared || return 1
+    for region in "${regions[@]}"; do
+        [ "$(colours_in cleared "${region%%:*}")" = 1 ] || return 1
+    done
+}
+if ! wait_for all_empty; then
+    for region in "${regions[@]}"; do
+        [ "$(colours_in cleared "${region%%:*}")" = 1 ] || fail "the ${region##*:} box is not empty"
+    done
+fi
 
 # --- Labels do nothing --------------------------------------------------------------------------
 replace_input 3
 enter
-sleep 0.3
-shot before-labels
+three_shown() { shot before-labels && [ "$(colours_in before-labels 110x52+212+60)" != 1 ]; }
+wait_for three_shown || fail "the list stayed empty after 3 and Въведи"
 click_at 200 10
 click_at 60 40
 click_at 268 40
-sleep 0.3
+sleep 0.3 # anything a click changed would be painted by now
 shot after-labels
 [ "$(compare -metric AE before-labels.png after-labels.png null: 2>&1)" = 0 ] ||
     fail "clicking the labels changed the window"
