@@ -30,4 +30,4 @@ xdotool mousemove $((X + 148)) $((Y + 76)) click 1
 sleep 2
 build/tests/e2e/close_window "$wid"
 wait
-echo "peak memory after 3e4: $(awk -F': ' '/Maximum resident/ { printf "%.1f MB", $2 / 1024 }' "$report")"
+echo "peak memory after 3e4: $(awk -F': ' '/Maximum resident/ { printf "%.1f MiB", $2 / 1024 }' "$report")"
