@@ -1,5 +1,5 @@
-# Installs the Debian packages that are missing and configures the build folder.
-# Sourced by run.sh and test.sh with the packages they need in $packages.
+# What run.sh, test.sh and the measuring scripts share: installing the Debian packages that
+# are missing, the package lists, and configuring the build folder.
 
 install_missing() {
     local missing=()
