@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Measures the real program under Xvfb: the time from starting it to its first painted window
 # (median of 21 starts), and its peak memory after the largest N a user can type (3e4, that is
 # N = 30000). Run from the project folder after building: bench/window_figures.sh

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calculation.h"
 
 #include "val.h"

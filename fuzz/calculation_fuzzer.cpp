@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calculation.h"
 #include "support/memory_form.h"
 #include "support/reference_reader.h"

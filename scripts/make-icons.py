@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Makes the icon files from their one source, resources/kvadrati.xpm: a palette PNG for the
 window and the desktop, and a 32x32 icon at 8 bits per pixel for Windows. Standard library only.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Remakes docs/screenshot.png: the real window under Xvfb after typing 5 and pressing "Въведи",
 # as the window test leaves it. Run ./test.sh (or build) first.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What run.sh, test.sh and the measuring scripts share: installing the Debian packages that
 # are missing, the package lists, and configuring the build folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calculation.h"
 #include "clearing.h"
 #include "support/memory_form.h"

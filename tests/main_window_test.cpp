@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "error_report.h"
 #include "main_window.h"
 #include "main_window_events.h"
@@ -30,7 +31,7 @@ protected:
     void SetUp() override {
         events.Form_Load();
         window.show();
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "control_adapters.h"
 
 #include "entry_list_model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "entry_list_model.h"
 
 int EntryListModel::rowCount(const QModelIndex& parent) const {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks of what makes Kvadrati a desktop application, one per call:
 #   check.sh icons SOURCE_DIR | entry SOURCE_DIR | metainfo SOURCE_DIR
 #   check.sh install BUILD_DIR | deb BUILD_DIR | windows-resource SOURCE_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Drives the real program on an X server as a person would: keys and clicks with xdotool, the
 # clipboard with xclip, colours from screenshots. Screenshots are left in the current folder.
 # Usage: window_test.sh PROGRAM CLOSE_WINDOW PROBLEM_STATEMENT_FILE   (run under xvfb-run)
