@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "calculation.h"
+#include "support/case_name.h"
 #include "support/memory_form.h"
 #include "support/oracle.h"
 
@@ -55,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
         WorkedCase{u"-1.5", u"2*2 = 1 + ...+ 3\r\n4 = 1 + 3", {u"3"}},
         WorkedCase{u"5a", u"5*5 = 1 + ...+ 9\r\n25 = 1 + 3 + 5 + 7 + 9", {u"3", u"5", u"7", u"9"}},
         WorkedCase{u" 4 ", u"4*4 = 1 + ...+ 7\r\n16 = 1 + 3 + 5 + 7", {u"3", u"5", u"7"}},
-        WorkedCase{u"&H3", u"3*3 = 1 + ...+ 5\r\n9 = 1 + 3 + 5", {u"3", u"5"}}));
+        WorkedCase{u"&H3", u"3*3 = 1 + ...+ 5\r\n9 = 1 + 3 + 5", {u"3", u"5"}}),
+    [](const auto& info) { return caseName(info.param.input); });
 
 struct MessageCase {
     std::u16string input;
@@ -83,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(NoNaturalNumber, Messages,
                                            MessageCase{u".9", incorrectInputMessage},
                                            MessageCase{u"-", incorrectInputMessage},
                                            MessageCase{u"1e-9", incorrectInputMessage},
-                                           MessageCase{u"\uFF15", incorrectInputMessage}));
+                                           MessageCase{u"\uFF15", incorrectInputMessage}),
+                         [](const auto& info) { return caseName(info.param.input); });
 
 // Inputs whose N would not fit: each used to raise an overflow error.
 INSTANTIATE_TEST_SUITE_P(
@@ -95,7 +98,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MessageCase{u"&H10000000000000000", tooLargeMessage},
                       MessageCase{u"&O7777777777777777777777", tooLargeMessage},
                       MessageCase{u"9e9", tooLargeMessage}, MessageCase{u"1e999", tooLargeMessage},
-                      MessageCase{u"-1e999", tooLargeMessage}));
+                      MessageCase{u"-1e999", tooLargeMessage}),
+    [](const auto& info) { return caseName(info.param.input); });
 
 // N large enough that the odd numbers no longer fit 16 bits, or N*N no longer fits 16 bits,
 // is computed completely.
@@ -115,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(Table, LargeN,
                          ::testing::Values(std::pair{u"999", 999LL}, std::pair{u"182", 182LL},
                                            std::pair{u"2e4", 20000LL}, std::pair{u"3e4", 30000LL},
                                            std::pair{u"32767", 32767LL},
-                                           std::pair{u"32767.9", 32767LL}));
+                                           std::pair{u"32767.9", 32767LL}),
+                         [](const auto& info) { return caseName(info.param.first); });
 
 TEST(Calculation, LargestThreeDigitNumber) {
     MemoryForm form;

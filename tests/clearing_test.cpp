@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "calculation.h"
 #include "clearing.h"
+#include "support/case_name.h"
 #include "support/memory_form.h"
 #include "support/oracle.h"
 
@@ -27,7 +28,8 @@ TEST_P(ClearingAfter, EmptiesInputOutputAndList) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, ClearingAfter,
-                         ::testing::Values(u"5", u"1", u"", u"a5", u"4e4", u"32767", u"3e4"));
+                         ::testing::Values(u"5", u"1", u"", u"a5", u"4e4", u"32767", u"3e4"),
+                         [](const auto& info) { return caseName(info.param); });
 
 TEST(Clearing, AnEmptyWindowStaysEmpty) {
     MemoryForm form;

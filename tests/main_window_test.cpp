@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -233,14 +234,37 @@ TEST_F(MainWindowTest, OtherButtonIndexesDoNothing) {
     EXPECT_EQ(window.input()->text(), QStringLiteral("5"));
 }
 
-TEST_F(MainWindowTest, ClickingLabelsChangesNothing) {
+TEST_F(MainWindowTest, ClickingALabelReportsItsIndexAndChangesNothing) {
     type(QStringLiteral("7"));
     const QString before = outputText();
+    QSignalSpy clicked(&window, &MainWindow::label1Clicked);
     for (const int index : {0, 2, 3})
         QTest::mouseClick(window.label1(index), Qt::LeftButton);
+    ASSERT_EQ(clicked.count(), 3);
+    EXPECT_EQ(clicked[0][0].toInt(), 0);
+    EXPECT_EQ(clicked[1][0].toInt(), 2);
+    EXPECT_EQ(clicked[2][0].toInt(), 3);
     EXPECT_EQ(outputText(), before);
     EXPECT_EQ(window.input()->text(), QStringLiteral("7"));
     EXPECT_TRUE(entries().isEmpty());
+}
+
+// Qt prints its warnings on stderr; a key pressed in any control must not cause one.
+QStringList messages;
+void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
+    messages.append(message);
+}
+
+TEST_F(MainWindowTest, KeysInTheEmptyListPrintNothing) {
+    messages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+    window.list()->setFocus();
+    for (const QKeySequence::StandardKey key :
+         {QKeySequence::Copy, QKeySequence::SelectAll, QKeySequence::MoveToNextLine,
+          QKeySequence::MoveToEndOfDocument, QKeySequence::MoveToNextPage})
+        QTest::keySequence(window.list(), key);
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(messages, QStringList());
 }
 
 TEST_F(MainWindowTest, TextBoxesGiveBackExactlyWhatWasWritten) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "support/case_name.h"
 #include "val.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{u"&X1", 0}, ValCase{u"& H1F", 31}, ValCase{u"&HFG", 15},
         // Digits and signs from other scripts are not read.
         ValCase{u"\u0661", 0}, ValCase{u"\uFF15", 0}, ValCase{u"\u22125", 0},
-        ValCase{u"5\u0661", 5}, ValCase{u"пет", 0}));
+        ValCase{u"5\u0661", 5}, ValCase{u"пет", 0}),
+    [](const auto& info) { return caseName(info.param.text); });
 
 TEST(ValTest, ReadsVeryLongNumbersWithoutLosingTheirSize) {
     EXPECT_EQ(demo::Val(u"1" + std::u16string(400, u'0')), infinity);

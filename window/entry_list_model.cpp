@@ -6,7 +6,8 @@ int EntryListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant EntryListModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::DisplayRole)
+    // A view asks with an invalid index too, e.g. for Ctrl+C in an empty list: no row, no text.
+    if (!index.isValid() || !checkIndex(index) || role != Qt::DisplayRole)
         return {};
     const qsizetype begin = index.row() == 0 ? 0 : ends_[index.row() - 1];
     return text_.mid(begin, ends_[index.row()] - begin);
