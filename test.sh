@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 
 install_missing "${build_packages[@]}" "${check_packages[@]}"
-configure_build
+configure_build -DBUILD_TESTING=ON -DKVADRATI_WERROR=ON
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 

@@ -17,15 +17,16 @@ install_missing() {
         "${missing[@]}"
 }
 
-# What building, running and testing the program needs.
-build_packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins fonts-liberation
-                libgtest-dev libbenchmark-dev)
-# What the tests need besides: clang for the sanitizers and the fuzzer; an X server, input,
-# clipboard and screenshot tools for the real window; validators and packaging tools.
-check_packages=(clang libclang-rt-14-dev xvfb xauth xdotool xclip imagemagick libx11-dev
-                desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file)
+# What building and running the program needs.
+build_packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins fonts-liberation)
+# What the tests need besides: the test and benchmark libraries; clang for the sanitizers and
+# the fuzzer; an X server, input, clipboard and screenshot tools for the real window;
+# validators and packaging tools.
+check_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool xclip
+                imagemagick libx11-dev desktop-file-utils appstream binutils-mingw-w64-x86-64
+                dpkg-dev file lintian)
 
-# One build folder for both scripts, configured alike, so that neither rebuilds the other's work.
+# The build folder, configured with the given options.
 configure_build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVADRATI_WERROR=ON >/dev/null
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 }

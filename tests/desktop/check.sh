@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Checks of what makes Kvadrati a desktop application, one per call:
-#   check.sh icons SOURCE_DIR | entry SOURCE_DIR | metainfo SOURCE_DIR
-#   check.sh install BUILD_DIR | deb BUILD_DIR | windows-resource SOURCE_DIR
+# Checks of what makes Kvadrati a desktop application and a Debian package, one per call:
+#   check.sh icons|entry|metainfo|windows-resource|install|deb SOURCE_DIR BUILD_DIR VERSION
 set -euo pipefail
-check=$1 dir=$2
-resources=$dir/resources
+check=$1 source_dir=$2 build_dir=$3 version=$4
+resources=$source_dir/resources built=$build_dir/resources
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -38,10 +37,12 @@ entry)
     done
     ;;
 metainfo)
-    appstreamcli validate --no-net "$resources/example.kvadrati.Kvadrati.metainfo.xml"
+    appstreamcli validate --no-net "$built/example.kvadrati.Kvadrati.metainfo.xml"
+    grep -qF "<release version=\"$version\"" "$built/example.kvadrati.Kvadrati.metainfo.xml" ||
+        fail "the metainfo does not name release $version"
     ;;
 install)
-    cmake --install "$dir" --prefix "$work/usr" >/dev/null
+    cmake --install "$build_dir" --prefix "$work/usr" >/dev/null
     for file in bin/kvadrati share/applications/kvadrati.desktop \
         share/icons/hicolor/32x32/apps/kvadrati.png share/metainfo/example.kvadrati.Kvadrati.metainfo.xml; do
         [ -f "$work/usr/$file" ] || fail "cmake --install put no $file"
@@ -49,26 +50,30 @@ install)
     [ -x "$work/usr/bin/kvadrati" ] || fail "the installed program cannot be run"
     ;;
 deb)
-    (cd "$dir" && cpack -G DEB -B "$work" >/dev/null)
-    package=$work/kvadrati_1.00_$(dpkg --print-architecture).deb
+    (cd "$build_dir" && cpack -G DEB -B "$work" >/dev/null)
+    package=$work/kvadrati_${version}_$(dpkg --print-architecture).deb
     [ -f "$package" ] || fail "no $(basename "$package"): $(ls "$work")"
     [ "$(dpkg-deb -f "$package" Package)" = kvadrati ] || fail "wrong package name"
-    [ "$(dpkg-deb -f "$package" Version)" = 1.00 ] || fail "version is not 1.00"
+    [ "$(dpkg-deb -f "$package" Version)" = "$version" ] || fail "version is not $version"
+    # Debian 13 renamed some libraries for 64-bit time: libqt6core6 became libqt6core6t64.
     depends=$(dpkg-deb -f "$package" Depends)
     for needed in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
-        grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
+        grep -qE "(^|, )${needed//+/\\+}(t64)?( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
     done
     contents=$(dpkg-deb -c "$package")
     for file in ./usr/bin/kvadrati ./usr/share/applications/kvadrati.desktop \
-        ./usr/share/icons/hicolor/32x32/apps/kvadrati.png ./usr/share/metainfo/example.kvadrati.Kvadrati.metainfo.xml; do
+        ./usr/share/icons/hicolor/32x32/apps/kvadrati.png ./usr/share/metainfo/example.kvadrati.Kvadrati.metainfo.xml \
+        ./usr/share/man/man1/kvadrati.1.gz ./usr/share/doc/kvadrati/copyright ./usr/share/doc/kvadrati/changelog.gz; do
         grep -qF " $file" <<<"$contents" || fail "the package lacks $file"
     done
+    # Debian's own package checker: errors and warnings fail, information may stay.
+    lintian "$package" | tee "$work/lintian"
+    ! grep -qE '^[EW]: ' "$work/lintian" || fail "lintian reports errors or warnings"
     ;;
 windows-resource)
-    x86_64-w64-mingw32-windres --preprocessor=cpp -I "$resources" "$resources/kvadrati.rc" \
-        -O coff -o "$work/kvadrati.o"
+    x86_64-w64-mingw32-windres --preprocessor=cpp "$built/kvadrati.rc" -O coff -o "$work/kvadrati.o"
     strings -el "$work/kvadrati.o" >"$work/strings"
-    for pair in FileVersion:1.00 ProductVersion:1.00 ProductName:Kvadrati CompanyName:"Kvadrati developers"; do
+    for pair in FileVersion:$version ProductVersion:$version ProductName:Kvadrati CompanyName:"Kvadrati developers"; do
         grep -A1 -xF "${pair%%:*}" "$work/strings" | tail -n 1 | grep -qxF "${pair#*:}" ||
             fail "the version record lacks ${pair%%:*} ${pair#*:}"
     done
