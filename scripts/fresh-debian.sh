@@ -55,7 +55,7 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 git clone --quiet "$project" "$root/root/kvadrati"
 echo "Cloned $(git -C "$root/root/kvadrati" log -1 --format='%h %s')"
 
-in_root() { chroot "$root" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin "$@"; }
+clean_env=(env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin)
 
 # ./run.sh on the host's X server: the chroot shares the host's network namespace, so its
 # programs reach the server through the abstract socket of the display.
@@ -66,7 +66,8 @@ done
 Xvfb ":$display" -noreset -nolisten tcp -screen 0 1280x1024x24 2>/dev/null &
 xvfb_pid=$!
 started=$SECONDS
-in_root DISPLAY=":$display" /root/kvadrati/run.sh >"$base/$release-run.log" 2>&1 &
+chroot "$root" "${clean_env[@]}" DISPLAY=":$display" /root/kvadrati/run.sh \
+    >"$base/$release-run.log" 2>&1 &
 run_pid=$! # run.sh ends by becoming the program, so this is the window's process
 run_result=FAIL
 while kill -0 "$run_pid" 2>/dev/null; do
@@ -89,13 +90,16 @@ for socket in $(grep -o '@/tmp/.X11-unix/X[0-9]*' /proc/net/unix | sort -u); do
 done
 started=$SECONDS
 test_result=PASS
-in_root /root/kvadrati/test.sh >"$base/$release-test.log" 2>&1 || test_result=FAIL
+chroot "$root" "${clean_env[@]}" /root/kvadrati/test.sh >"$base/$release-test.log" 2>&1 ||
+    test_result=FAIL
 test_seconds=$((SECONDS - started))
 
 for command in run test; do
     echo "== Last lines of ./$command.sh ($base/$release-$command.log)"
     tail -n 15 "$base/$release-$command.log"
 done
+echo "== Each ctest run of ./test.sh"
+grep -E '^[0-9]+% tests passed|^Total Test time' "$base/$release-test.log" || true
 echo "$run_result: ./run.sh on fresh $release (window opened), $run_seconds s"
 echo "$test_result: ./test.sh on fresh $release, $test_seconds s"
 [ "$run_result$test_result" == PASSPASS ]
