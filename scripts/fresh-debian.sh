@@ -58,13 +58,16 @@ echo "Cloned $(git -C "$root/root/kvadrati" log -1 --format='%h %s')"
 clean_env=(env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin)
 
 # ./run.sh on the host's X server: the chroot shares the host's network namespace, so its
-# programs reach the server through the abstract socket of the display.
-display=50
-while [ -e "/tmp/.X$display-lock" ] || grep -q "@/tmp/.X11-unix/X$display\$" /proc/net/unix; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -noreset -nolisten tcp -screen 0 1280x1024x24 2>/dev/null &
+# programs reach the server through the abstract socket of the display. Xvfb picks a free
+# display itself and writes its number once it is ready.
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$base/$release.display" 2>/dev/null &
 xvfb_pid=$!
+for _ in {1..100}; do
+    display=$(cat "$base/$release.display")
+    [ -z "$display" ] || break
+    sleep 0.1
+done
+[ -n "$display" ] || { echo "$0: Xvfb did not start" >&2; exit 1; }
 started=$SECONDS
 chroot "$root" "${clean_env[@]}" DISPLAY=":$display" /root/kvadrati/run.sh \
     >"$base/$release-run.log" 2>&1 &
