@@ -57,7 +57,7 @@ deb)
     depends=$(dpkg-deb -f "$package" Depends)
     # Debian 13 renamed some libraries with a t64 suffix (64-bit time_t): accept either name.
     for needed in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
-        grep -Eq "\b$needed(t64)?\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
+        grep -q "\b$needed\(t64\)\?\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
     done
     contents=$(dpkg-deb -c "$package")
     for file in ./usr/bin/kvadrati ./usr/share/applications/kvadrati.desktop \
