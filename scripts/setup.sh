@@ -22,7 +22,7 @@ build_packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins f
 # What the tests need besides: the test and benchmark libraries; clang for the sanitizers and
 # the fuzzer; an X server, input, clipboard and screenshot tools for the real window;
 # validators and packaging tools.
-check_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool xclip
+check_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool xclip
                 imagemagick libx11-dev desktop-file-utils appstream binutils-mingw-w64-x86-64
                 dpkg-dev file lintian)
 
