@@ -3,10 +3,12 @@
 # The click on "Въведи" as a user gets it, under Xvfb with a D-Bus session bus as on a desktop:
 # the first click in a freshly started program and the steady (repeated) click, at N = 999,
 # 10000 and 30000, and the peak memory after the first click. Medians of RUNS fresh processes
-# (default 7). Usage: bench/click_figures.sh [FIRST_CLICK_PROGRAM] [RUNS]
+# (default 9). Given several programs, it takes their runs in turn, so that a busy machine
+# slows them alike. Usage: bench/click_figures.sh [FIRST_CLICK_PROGRAM...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-program=${1:-build/bench/first_click} runs=${2:-7}
+[ $# -gt 0 ] || set -- build/bench/first_click
+runs=${RUNS:-9}
 
 if [ -z "${DISPLAY:-}" ]; then
     source scripts/setup.sh
@@ -16,10 +18,21 @@ fi
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-echo "N first_click_ms steady_click_ms peak_MiB"
+results=$(mktemp)
 for input in 999 1e4 3e4; do
-    results=$(for _ in $(seq "$runs"); do "$program" "$input"; done)
-    printf '%s %s %s %s\n' "$(awk "BEGIN { print $input }")" \
-        "$(cut -d' ' -f1 <<<"$results" | median)" "$(cut -d' ' -f2 <<<"$results" | median)" \
-        "$(cut -d' ' -f3 <<<"$results" | median)"
+    for _ in $(seq "$runs"); do
+        for program in "$@"; do
+            echo "$program $(awk "BEGIN { print $input }") $("$program" "$input")" >>"$results"
+        done
+    done
 done
+for program in "$@"; do
+    echo "$program"
+    echo "N first_click_ms steady_click_ms peak_MiB"
+    for n in 999 10000 30000; do
+        rows=$(awk -v p="$program" -v n=$n '$1 == p && $2 == n' "$results")
+        echo "$n $(awk '{ print $3 }' <<<"$rows" | median) $(awk '{ print $4 }' <<<"$rows" | median)" \
+            "$(awk '{ print $5 }' <<<"$rows" | median)"
+    done
+done
+rm "$results"
