@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 #include <utility>
 
@@ -18,8 +19,11 @@ void LineEditTextBox::setText(std::u16string text) {
 
 void OutputTextBox::setText(std::u16string text) {
     text_ = std::move(text);
-    edit_.setPlainText(
+    // Straight into the document, which lays the text out once; QPlainTextEdit::setPlainText
+    // would also select it all and apply a character format, laying it out three times.
+    edit_.document()->setPlainText(
         QStringView(text_).toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    edit_.moveCursor(QTextCursor::Start);
 }
 
 void EntryListBox::addItems(const std::vector<std::u16string>& items) {
