@@ -154,7 +154,7 @@ int main(int argc, char* argv[]) {
 
     Views views(window, folder);
     views.all("statement");
-    for (const char* input : {"1", "5", "999", "1e4", "3e4"}) {
+    for (const char* input : {"1", "5", "999", "1e4", "3e4", "0", "4e4"}) {
         window.input()->setText(QString::fromLatin1(input));
         QTest::mouseClick(window.command1(0), Qt::LeftButton);
         views.all(QString::fromLatin1(input));

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include <string_view>
 #include <utility>
 
 std::u16string LineEditTextBox::text() const {
@@ -19,11 +20,28 @@ void LineEditTextBox::setText(std::u16string text) {
 
 void OutputTextBox::setText(std::u16string text) {
     text_ = std::move(text);
-    // Straight into the document, which lays the text out once; QPlainTextEdit::setPlainText
-    // would also select it all and apply a character format, laying it out three times.
-    edit_.document()->setPlainText(
-        QStringView(text_).toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Up to its last line break the text goes in as the document's own paragraphs; the caret
+    // then moves to the start, and only then is the last line appended. Placing the caret at
+    // the end of a long line would measure that whole line once more. Written straight into
+    // the document, the text is laid out once: QPlainTextEdit::setPlainText would also select
+    // it all and set a character format, laying it out three times.
+    const std::u16string_view all = text_;
+    const std::size_t lineBreak = all.rfind(u'\n');
+    const std::size_t lastLine = lineBreak == std::u16string_view::npos ? 0 : lineBreak + 1;
+    QTextDocument& document = *edit_.document();
+    document.setPlainText(QStringView(all.substr(0, lastLine))
+                              .toString()
+                              .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     edit_.moveCursor(QTextCursor::Start);
+    QTextCursor end(&document);
+    end.movePosition(QTextCursor::End);
+    const std::u16string_view tail = all.substr(lastLine);
+    end.beginEditBlock(); // so that the insertion does not place this cursor either
+    end.insertText(QString::fromRawData(reinterpret_cast<const QChar*>(tail.data()),
+                                        static_cast<qsizetype>(tail.size())));
+    end.endEditBlock();
+    if (lastLine == 0)
+        edit_.moveCursor(QTextCursor::Start); // the text went in at the caret and moved it
 }
 
 void EntryListBox::addItems(const std::vector<std::u16string>& items) {
