@@ -102,6 +102,8 @@ public:
         view(prefix + "-shift-pagedown");
         key(Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
         view(prefix + "-ctrl-shift-end");
+        key(Qt::Key_PageUp, Qt::ShiftModifier);
+        view(prefix + "-shift-pageup");
         key(Qt::Key_Home, Qt::ControlModifier);
         key(Qt::Key_Down);
         key(Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
