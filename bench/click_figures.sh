@@ -22,7 +22,8 @@ results=$(mktemp)
 for input in 999 1e4 3e4; do
     for _ in $(seq "$runs"); do
         for program in "$@"; do
-            echo "$program $(awk "BEGIN { print $input }") $("$program" "$input")" >>"$results"
+            figures=$("$program" "$input") # a failed run stops the script
+            echo "$program $(awk "BEGIN { print $input }") $figures" >>"$results"
         done
     done
 done
