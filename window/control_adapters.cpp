@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <string_view>
@@ -20,11 +21,11 @@ void LineEditTextBox::setText(std::u16string text) {
 
 void OutputTextBox::setText(std::u16string text) {
     text_ = std::move(text);
-    // Up to its last line break the text goes in as the document's own paragraphs; the caret
-    // then moves to the start, and only then is the last line appended. Placing the caret at
-    // the end of a long line would measure that whole line once more. Written straight into
-    // the document, the text is laid out once: QPlainTextEdit::setPlainText would also select
-    // it all and set a character format, laying it out three times.
+    // Written straight into the document, the text is laid out once: QPlainTextEdit::setPlainText
+    // would also select it all and set a character format, laying it out three times. Up to its
+    // last line break the text goes in first; the caret then moves to the start, and only then is
+    // the last line appended. So no cursor is placed on the long last line after its layout,
+    // which would take that whole line apart and measure it once more.
     const std::u16string_view all = text_;
     const std::size_t lineBreak = all.rfind(u'\n');
     const std::size_t lastLine = lineBreak == std::u16string_view::npos ? 0 : lineBreak + 1;
@@ -36,7 +37,7 @@ void OutputTextBox::setText(std::u16string text) {
     QTextCursor end(&document);
     end.movePosition(QTextCursor::End);
     const std::u16string_view tail = all.substr(lastLine);
-    end.beginEditBlock(); // so that the insertion does not place this cursor either
+    end.beginEditBlock(); // inside an edit block, inserting does not place this cursor
     end.insertText(QString::fromRawData(reinterpret_cast<const QChar*>(tail.data()),
                                         static_cast<qsizetype>(tail.size())));
     end.endEditBlock();
