@@ -6,11 +6,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-install_missing time xvfb xauth xdotool
+install_missing time xvfb xauth xdotool dbus
 
 if [ -z "${DISPLAY:-}" ]; then
-    # -noreset: the server stays up between the short runs below.
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$@"
+    # -noreset: the server stays up between the short runs below. A session bus, as on a
+    # desktop, so that the accessibility bridge does not start one of its own.
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" dbus-run-session -- "$0" "$@"
 fi
 
 for _ in $(seq 21); do

@@ -277,6 +277,26 @@ TEST_F(MainWindowTest, TextBoxesGiveBackExactlyWhatWasWritten) {
     EXPECT_THROW(window.Text1(2), std::out_of_range);
 }
 
+TEST_F(MainWindowTest, WrittenOutputShowsFromItsStartWithNothingSelected) {
+    std::u16string longText = u"2000*2000 = 1 + ...+ 3999\r\n4000000 = 1";
+    for (int term = 0; term < 2000; ++term)
+        longText += u" + 3";
+    const std::vector<std::u16string> texts{
+        longText, u"5*5 = 1 + ...+ 9\r\n25 = 1 + 3 + 5 + 7 + 9", incorrectInputMessage, u"a\r\n",
+        u"",
+    };
+    for (const std::u16string& text : texts) {
+        // From a box scrolled to its end with the caret there.
+        window.output()->setFocus();
+        QTest::keyClick(window.output(), Qt::Key_End, Qt::ControlModifier);
+        window.Text1(1).setText(text);
+        const QTextCursor caret = window.output()->textCursor();
+        EXPECT_EQ(caret.position(), 0) << text.size();
+        EXPECT_FALSE(caret.hasSelection()) << text.size();
+        EXPECT_EQ(window.output()->verticalScrollBar()->value(), 0) << text.size();
+    }
+}
+
 TEST_F(MainWindowTest, ControlsHaveNamesForScreenReaders) {
     EXPECT_EQ(window.label1(2)->buddy(), window.input());
     EXPECT_EQ(window.label1(3)->buddy(), window.list());
