@@ -10,15 +10,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -157,6 +160,46 @@ TEST_F(MainWindowTest, EnterAndEscapeStartNothing) {
     EXPECT_EQ(window.input()->text(), QStringLiteral("5"));
 }
 
+TEST_F(MainWindowTest, EnterOnAFocusedButtonPressesItOnceHoweverLongItIsHeld) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        window.input()->setText(QStringLiteral("5"));
+        window.command1(0)->setFocus();
+        QTest::keyClick(window.command1(0), key);
+        EXPECT_EQ(entries().size(), 4) << "key " << key;
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(window.command1(0), &repeat);
+        EXPECT_EQ(entries().size(), 4) << "the key held down, " << key;
+        QTest::keyClick(window.command1(1), key);
+        EXPECT_TRUE(entries().isEmpty()) << "key " << key;
+    }
+}
+
+TEST_F(MainWindowTest, FocusIsMarkedOnTheButtonsAndTheEmptyList) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(window.command1(0)), static_cast<QWidget*>(window.command1(1)),
+          static_cast<QWidget*>(window.list())}) {
+        const QImage unfocused = control->grab().toImage();
+        control->setFocus(Qt::TabFocusReason);
+        EXPECT_NE(control->grab().toImage(), unfocused) << control->metaObject()->className();
+        window.input()->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(control->grab().toImage(), unfocused) << control->metaObject()->className();
+    }
+}
+
+TEST_F(MainWindowTest, ContextMenusOfTheBoxesAreBulgarian) {
+    const std::unique_ptr<QMenu> menus[]{
+        std::unique_ptr<QMenu>(window.input()->createStandardContextMenu()),
+        std::unique_ptr<QMenu>(window.output()->createStandardContextMenu())};
+    const QRegularExpression latinWord(QStringLiteral("[A-Za-z]{2}"));
+    for (const auto& menu : menus) {
+        for (const QAction* action : menu->actions()) {
+            // What follows a tab is the shortcut, such as Ctrl+C, the same in every language.
+            const QString text = action->text().section(QLatin1Char('\t'), 0, 0);
+            EXPECT_FALSE(text.contains(latinWord)) << text.toStdString();
+        }
+    }
+}
+
 TEST_F(MainWindowTest, OutputIsReadOnlyButSelectableAndCopyable) {
     window.output()->setFocus();
     QTest::keyClicks(window.output(), QStringLiteral("xyz"));
@@ -261,19 +304,22 @@ TEST_F(MainWindowTest, ControlsHaveNamesForScreenReaders) {
     EXPECT_EQ(window.command1(1)->accessibleName(), QStringLiteral("Чисти"));
 }
 
-TEST_F(MainWindowTest, AnEscapedErrorIsShownAndTheProgramGoesOn) {
+TEST_F(MainWindowTest, AnEscapedErrorIsShownInBulgarianAndTheProgramGoesOn) {
     QString title;
     QString text;
+    QString detail;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         title = box->windowTitle();
         text = box->text();
+        detail = box->detailedText();
         box->accept();
     });
     reportErrors(window, [] { throw std::runtime_error("broken"); });
     EXPECT_EQ(title, QApplication::applicationName());
-    EXPECT_EQ(text, QStringLiteral("broken"));
+    EXPECT_EQ(text, QStringLiteral("Възникна неочаквана грешка."));
+    EXPECT_EQ(detail, QStringLiteral("broken"));
 }
 
 } // namespace
