@@ -3,6 +3,8 @@
 
 #include <QPushButton>
 
+#include <optional>
+
 // A command button as the keyboard expects it: Space or Enter presses it once, however long the
 // key is held, and it shows a dotted focus mark inside its face while it has the focus.
 class CommandButton : public QPushButton {
@@ -13,5 +15,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::optional<quint64> enterReleasedAt_; // the time stamp of the last release of Enter
 };

@@ -117,7 +117,6 @@ expect_copy "${output[@]}" "$statement" "after Enter"
 
 # The keyboard focus shows on a button and on the empty list.
 pixels_differing() { compare -metric AE "$1.png[$3]" "$2.png[$3]" null: 2>&1; } # IMAGE1 IMAGE2 REGION
-same_region() { [ "$(pixels_differing "$@")" = 0 ]; }
 marked() { shot "$1" && (($(pixels_differing start "$1" "$2") > 0)); }
 click_at 60 72
 xdotool key Tab
@@ -159,16 +158,18 @@ if ! wait_for all_empty; then
 fi
 
 # --- The keyboard alone -------------------------------------------------------------------------
-# Enter on the focused "Въведи" presses it, once however long it is held: the list shows what
-# one press of the mouse showed.
-replace_input 5
-xdotool key Tab keydown Return
+# Enter on the focused "Въведи" presses it, once however long it is held: the list then holds
+# the one entry for N = 2, and its second row stays empty.
+replace_input 2
+xdotool key Tab
+xdotool keydown Return
 sleep 1.5 # held past the keyboard's auto-repeat delay
 xdotool keyup Return
-expect_copy "${output[@]}" "$five" "Enter on Въведи"
+expect_copy "${output[@]}" $'2*2 = 1 + ...+ 3\n4 = 1 + 3' "Enter on Въведи"
 shot after-held-enter
-same_region after-5 after-held-enter 121x61+208+56 ||
-    fail "holding Enter on Въведи did not leave the list of one press"
+[ "$(colours_in after-held-enter 100x15+212+60)" != 1 ] || fail "Enter on Въведи added no entry"
+[ "$(colours_in after-held-enter 100x15+212+80)" = 1 ] ||
+    fail "holding Enter on Въведи pressed it more than once"
 clear_all
 
 # --- Labels do nothing --------------------------------------------------------------------------
