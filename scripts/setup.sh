@@ -17,12 +17,14 @@ install_missing() {
         "${missing[@]}"
 }
 
-# What building, running and testing the program needs.
+# What building, running and testing the program needs; Qt's own texts in Bulgarian.
 build_packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins fonts-liberation
-                libgtest-dev libbenchmark-dev)
+                libgtest-dev libbenchmark-dev libxcb1-dev qt6-translations-l10n)
 # What the tests need besides: clang for the sanitizers and the fuzzer; an X server, input,
-# clipboard and screenshot tools for the real window; validators and packaging tools.
-check_packages=(clang libclang-rt-14-dev xvfb xauth xdotool xclip imagemagick libx11-dev
+# clipboard, window and screenshot tools and a window manager for the real window; a session
+# bus, the accessibility bus and an AT-SPI client; validators and packaging tools.
+check_packages=(clang libclang-rt-14-dev xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
+                openbox dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
                 desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file)
 
 # One build folder for both scripts, configured alike, so that neither rebuilds the other's work.

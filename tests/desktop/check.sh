@@ -55,7 +55,7 @@ deb)
     [ "$(dpkg-deb -f "$package" Package)" = kvadrati ] || fail "wrong package name"
     [ "$(dpkg-deb -f "$package" Version)" = 1.00 ] || fail "version is not 1.00"
     depends=$(dpkg-deb -f "$package" Depends)
-    for needed in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+    for needed in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
         grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
     done
     contents=$(dpkg-deb -c "$package")
