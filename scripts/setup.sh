@@ -24,7 +24,7 @@ build_packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins f
 # clipboard, window and screenshot tools and a window manager for the real window; a session
 # bus, the accessibility bus and an AT-SPI client; validators and packaging tools.
 check_packages=(clang libclang-rt-14-dev xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
-                openbox dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
+                metacity dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
                 desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file)
 
 # One build folder for both scripts, configured alike, so that neither rebuilds the other's work.

@@ -87,10 +87,10 @@ off_y=$((whole_y - (screen_height - whole_height) / 2))
 
 if [ -n "$window_manager" ]; then
     ((frame_top > 0)) || fail "$window_manager put no frame around the window"
-    # The frame offers no maximizing and cannot be resized. Minimizing is left to the manager:
-    # not every one honours the hint against it.
+    # The frame offers no maximizing or minimizing and cannot be resized. (Not every manager
+    # honours the hint against minimizing; the one the tests use does.)
     allowed=$(xprop -id "$wid" _NET_WM_ALLOWED_ACTIONS)
-    for action in MAXIMIZE_HORZ MAXIMIZE_VERT RESIZE; do
+    for action in MAXIMIZE_HORZ MAXIMIZE_VERT MINIMIZE RESIZE; do
         [[ $allowed != *_NET_WM_ACTION_$action* ]] || fail "the frame allows $action"
     done
 fi
