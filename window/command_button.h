@@ -5,8 +5,8 @@
 
 #include <optional>
 
-// A command button as the keyboard expects it: Space or Enter presses it once, however long the
-// key is held, and it shows a dotted focus mark inside its face while it has the focus.
+// A command button as the keyboard expects it: besides Space, Enter presses it, once however
+// long the key is held, and it shows a dotted focus mark inside its face while it has the focus.
 class CommandButton : public QPushButton {
     Q_OBJECT
 

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <initializer_list>
 #include <stdexcept>
 
 namespace {
