@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "error_report.h"
 
+#include "design.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
-void showError(QWidget& parent, const QString& text) {
-    QMessageBox::critical(&parent, QApplication::applicationName(), text);
+void showError(QWidget& parent, const QString& detail) {
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                    design::unexpectedErrorText.toString(), QMessageBox::Ok, &parent);
+    box.setDetailedText(detail);
+    box.exec();
 }

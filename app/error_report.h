@@ -5,8 +5,9 @@
 
 #include <exception>
 
-// Shows an error in a modal message box titled with the program's name.
-void showError(QWidget& parent, const QString& text);
+// Shows an unexpected failure in a modal message box titled with the program's name: a
+// Bulgarian sentence for the user, and the detail, if any, behind the box's details button.
+void showError(QWidget& parent, const QString& detail);
 
 // Runs a handler; an exception that escapes it is shown to the user, and the program goes on.
 // Qt's event loop must never see an exception.
@@ -16,6 +17,6 @@ template <typename Handler> void reportErrors(QWidget& parent, Handler&& handler
     } catch (const std::exception& error) {
         showError(parent, QString::fromUtf8(error.what()));
     } catch (...) {
-        showError(parent, QStringLiteral("Unknown error"));
+        showError(parent, QString());
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main_window.h"
 #include "main_window_events.h"
+#include "qt_translations.h"
 #include "start_up.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvadrati"));
     QApplication::setApplicationVersion(QStringLiteral(KVADRATI_VERSION));
+    installBulgarianQtTranslations(app);
 
     MainWindow window;
     MainWindowEvents events(window);

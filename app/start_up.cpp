@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "start_up.h"
 
+#include "frame_extents.h"
 #include "main_window.h"
 #include "main_window_events.h"
 
@@ -8,6 +9,10 @@
 
 void showAtStart(MainWindow& window, MainWindowEvents& events) {
     events.Form_Load();
-    window.move(window.screen()->availableGeometry().center() - window.rect().center());
+    // The whole window, frame included, centred. The geometry is that of the inside.
+    const QMargins frame = expectedFrame(window);
+    const QRect whole(QPoint(), window.size().grownBy(frame));
+    const QPoint wholeTopLeft = window.screen()->availableGeometry().center() - whole.center();
+    window.setGeometry(QRect(wholeTopLeft + QPoint(frame.left(), frame.top()), window.size()));
     window.show();
 }

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "qt_translations.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,5 +11,6 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    installBulgarianQtTranslations(app); // as the program does
     return RUN_ALL_TESTS();
 }

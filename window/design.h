@@ -33,6 +33,9 @@ inline constexpr QRect command1_1 = twips(5040, 960, 1335, 375);
 inline constexpr QRect list1 = twips(3120, 840, 1815, 915);
 inline constexpr QRect text1_1 = twips(120, 1800, 6375, 1695);
 
+// The dotted focus mark of a button runs this many pixels inside its edge, in the face.
+inline constexpr int focusMarkInset = 3;
+
 inline constexpr QColor enterColour{128, 255, 128};
 inline constexpr QColor clearColour{255, 128, 128};
 
@@ -42,6 +45,8 @@ inline constexpr QStringView oddNumbersText = u"нечетни числа";
 inline constexpr QStringView enterText = u"Въведи";
 inline constexpr QStringView clearText = u"Чисти";
 inline constexpr QStringView outputName = u"Резултат";
+// What the message box says of a failure that the program did not expect.
+inline constexpr QStringView unexpectedErrorText = u"Възникна неочаквана грешка.";
 
 // What the output box shows at start: the exercise, seven lines, each ending in CR LF.
 // The "e" after "индукция" and every "N" are Latin letters.

@@ -3,7 +3,10 @@
 
 #include "design.h"
 #include "entry_list_model.h"
+#include "read_only_text_accessible.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
@@ -13,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <initializer_list>
 #include <stdexcept>
 
 namespace {
@@ -24,12 +28,28 @@ void setBackground(QWidget& widget, QColor colour) {
     widget.setAutoFillBackground(true);
 }
 
-// A flat face in exactly the given colour inside a raised bevel that sinks when pressed.
+// A flat face in exactly the given colour inside a raised bevel that sinks when pressed. The
+// style's own focus mark, a tint over the face, gives way to the button's dotted one.
 QString buttonStyle(QColor colour) {
     return QStringLiteral("QPushButton { background-color: %1; border: 2px solid;"
-                          " border-color: #ffffff #404040 #404040 #ffffff; }"
+                          " border-color: #ffffff #404040 #404040 #ffffff; outline: none; }"
                           "QPushButton:pressed { border-color: #404040 #ffffff #ffffff #404040; }")
         .arg(colour.name());
+}
+
+// Screen readers take the window for a frame, as it is, not for a filler inside one.
+QAccessibleInterface* mainWindowAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("MainWindow") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+void installAccessibleFactories() {
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(mainWindowAccessibleFactory);
+        QAccessible::installFactory(readOnlyTextAccessibleFactory);
+        return true;
+    }();
 }
 
 } // namespace
@@ -38,9 +58,11 @@ MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      input_(new QLineEdit(this)), list_(new QListView(this)), listModel_(new EntryListModel(this)),
-      output_(new QPlainTextEdit(this)), inputBox_(*input_), outputBox_(*output_),
-      listBox_(*listModel_) {
+      input_(new QLineEdit(this)), list_(new EntryListView(this)),
+      listModel_(new EntryListModel(this)), output_(new QPlainTextEdit(this)), inputBox_(*input_),
+      outputBox_(*output_), listBox_(*listModel_) {
+    installAccessibleFactories();
+    output_->setReadOnly(true); // before anything asks how screen readers see it
     setWindowTitle(design::caption.toString());
     setWindowIcon(QIcon(design::iconPath.toString()));
     setFixedSize(design::clientSize);
@@ -54,7 +76,6 @@ MainWindow::MainWindow(QWidget* parent)
 
     input_->setGeometry(design::text1_0);
     input_->setAlignment(Qt::AlignCenter);
-    input_->raise();
 
     addCommand(0, design::enterText, design::enterColour, design::command1_0);
     addCommand(1, design::clearText, design::clearColour, design::command1_1);
@@ -63,10 +84,9 @@ MainWindow::MainWindow(QWidget* parent)
     list_->setModel(listModel_);
     list_->setUniformItemSizes(true);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->raise();
+    list_->setAccessibleName(design::oddNumbersText.toString());
 
     output_->setGeometry(design::text1_1);
-    output_->setReadOnly(true);
     output_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     output_->setFocusPolicy(Qt::StrongFocus);
     output_->setTabChangesFocus(true);
@@ -81,6 +101,12 @@ MainWindow::MainWindow(QWidget* parent)
     setTabOrder(commands_[0], commands_[1]);
     setTabOrder(commands_[1], list_);
     setTabOrder(list_, output_);
+    // Stacked in reading order, each label before its control: screen readers read the
+    // children in this order, and each box is drawn over the label above it.
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{labels_[0], labels_[2], input_, commands_[0], commands_[1],
+                                         labels_[3], list_, output_})
+        control->raise();
     input_->setFocus();
 }
 
@@ -94,8 +120,8 @@ QLabel* MainWindow::addLabel(int index, QStringView text, QRect place) {
     return label;
 }
 
-QPushButton* MainWindow::addCommand(int index, QStringView text, QColor colour, QRect place) {
-    auto* button = new QPushButton(text.toString(), this);
+CommandButton* MainWindow::addCommand(int index, QStringView text, QColor colour, QRect place) {
+    auto* button = new CommandButton(text.toString(), this);
     button->setGeometry(place);
     button->setStyleSheet(buttonStyle(colour));
     button->setAccessibleName(text.toString());

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "command_button.h"
 #include "control_adapters.h"
+#include "entry_list_view.h"
 #include "form.h"
 
 #include <QWidget>
@@ -43,12 +45,12 @@ protected:
 
 private:
     QLabel* addLabel(int index, QStringView text, QRect place);
-    QPushButton* addCommand(int index, QStringView text, QColor colour, QRect place);
+    CommandButton* addCommand(int index, QStringView text, QColor colour, QRect place);
 
     std::array<QLabel*, 4> labels_{};
     QLineEdit* input_;
-    std::array<QPushButton*, 2> commands_{};
-    QListView* list_;
+    std::array<CommandButton*, 2> commands_{};
+    EntryListView* list_;
     EntryListModel* listModel_;
     QPlainTextEdit* output_;
 

@@ -57,7 +57,7 @@ deb)
     [ "$(dpkg-deb -f "$package" Version)" = "$version" ] || fail "version is not $version"
     # Debian 13 renamed some libraries for 64-bit time: libqt6core6 became libqt6core6t64.
     depends=$(dpkg-deb -f "$package" Depends)
-    for needed in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+    for needed in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
         grep -qE "(^|, )${needed//+/\\+}(t64)?( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
     done
     contents=$(dpkg-deb -c "$package")

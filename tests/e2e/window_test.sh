@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: MIT
 # Drives the real program on an X server as a person would: keys and clicks with xdotool, the
 # clipboard with xclip, colours from screenshots. Screenshots are left in the current folder.
-# Usage: window_test.sh PROGRAM CLOSE_WINDOW PROBLEM_STATEMENT_FILE   (run under xvfb-run)
+# With a window manager named, it runs under that manager, which frames the window.
+# Usage: window_test.sh PROGRAM CLOSE_WINDOW PROBLEM_STATEMENT_FILE [WINDOW_MANAGER]
+#        (run under xvfb-run)
 set -uo pipefail
 export LC_ALL=C.UTF-8 # so that window titles and the clipboard read as UTF-8 on any machine
-program=$1 close_window=$2 statement_file=$3
+program=$1 close_window=$2 statement_file=$3 window_manager=${4:-}
 failures=0
 
 fail() {
@@ -22,16 +24,29 @@ wait_for() {
     done
 }
 
+if [ -n "$window_manager" ]; then
+    "$window_manager" &
+    wm_pid=$!
+    trap 'kill "$wm_pid" 2>/dev/null' EXIT
+    wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+    wait_for wm_running || { echo "FAIL: $window_manager did not start within 5 s"; exit 1; }
+fi
+
 "$program" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null' EXIT
+trap 'kill "$pid" ${wm_pid:-} 2>/dev/null' EXIT
 
 find_window() {
     wid=$(xdotool search --onlyvisible --class kvadrati 2>/dev/null | head -n 1)
     [ -n "$wid" ]
 }
 wait_for find_window || { echo "FAIL: no window within 5 s"; exit 1; }
-eval "$(xdotool getwindowgeometry --shell "$wid")"
+# The inside of the window, where the program draws, and the frame around it, if any.
+xwininfo_field() { xwininfo -id "$wid" | awk -F: -v field="$1" '$1 ~ field { print $2 + 0 }'; }
+X=$(xwininfo_field "Absolute upper-left X") Y=$(xwininfo_field "Absolute upper-left Y")
+WIDTH=$(xwininfo_field Width) HEIGHT=$(xwininfo_field Height)
+read -r frame_left frame_right frame_top frame_bottom < <(
+    xprop -id "$wid" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$' | tr -d , | grep . || echo 0 0 0 0)
 read -r screen_width screen_height < <(xdotool getdisplaygeometry)
 
 # --- Helpers on the window's own coordinates --------------------------------------------------
@@ -62,9 +77,23 @@ five=$'5*5 = 1 + ...+ 9\n25 = 1 + 3 + 5 + 7 + 9'
 title=$(xdotool getwindowname "$wid")
 [[ $title == https://*"  Математика, математическа индукция" ]] || fail "window title '$title'"
 [ "$WIDTH" = 442 ] && [ "$HEIGHT" = 236 ] || fail "client area ${WIDTH}x${HEIGHT}, not 442x236"
-((X - (screen_width - 442) / 2 <= 1 && (screen_width - 442) / 2 - X <= 1 &&
-  Y - (screen_height - 236) / 2 <= 1 && (screen_height - 236) / 2 - Y <= 1)) ||
-    fail "window at $X,$Y on a ${screen_width}x${screen_height} screen is not centred"
+# The whole window, frame included, is centred.
+whole_x=$((X - frame_left)) whole_y=$((Y - frame_top))
+whole_width=$((WIDTH + frame_left + frame_right)) whole_height=$((HEIGHT + frame_top + frame_bottom))
+off_x=$((whole_x - (screen_width - whole_width) / 2))
+off_y=$((whole_y - (screen_height - whole_height) / 2))
+((off_x * off_x <= 1 && off_y * off_y <= 1)) ||
+    fail "the window with its frame $frame_left,$frame_right,$frame_top,$frame_bottom is off centre by ($off_x,$off_y)"
+
+if [ -n "$window_manager" ]; then
+    ((frame_top > 0)) || fail "$window_manager put no frame around the window"
+    # The frame offers no maximizing or minimizing and cannot be resized. (Not every manager
+    # honours the hint against minimizing; the one the tests use does.)
+    allowed=$(xprop -id "$wid" _NET_WM_ALLOWED_ACTIONS)
+    for action in MAXIMIZE_HORZ MAXIMIZE_VERT MINIMIZE RESIZE; do
+        [[ $allowed != *_NET_WM_ACTION_$action* ]] || fail "the frame allows $action"
+    done
+fi
 
 painted() { shot start && [ "$(colour_at start 3 3)" = 128,128,255 ]; }
 wait_for painted || fail "the window was not painted in its background colour"
@@ -85,6 +114,17 @@ expect_copy "${output[@]}" "$statement" "the problem statement"
 replace_input 5
 xdotool key Return KP_Enter Escape
 expect_copy "${output[@]}" "$statement" "after Enter"
+
+# The keyboard focus shows on a button and on the empty list.
+pixels_differing() { compare -metric AE "$1.png[$3]" "$2.png[$3]" null: 2>&1; } # IMAGE1 IMAGE2 REGION
+marked() { shot "$1" && (($(pixels_differing start "$1" "$2") > 0)); }
+click_at 60 72
+xdotool key Tab
+wait_for marked focus-on-enter 89x25+104+64 || fail "Въведи shows no focus mark"
+# Inside the mark the face keeps its colour.
+[ "$(colour_at focus-on-enter 150 70)" = 128,255,128 ] || fail "the focus changed the face of Въведи"
+xdotool key Tab Tab
+wait_for marked focus-on-list 121x61+208+56 || fail "the empty list shows no focus mark"
 
 # --- Calculations ------------------------------------------------------------------------------
 replace_input 5
@@ -117,6 +157,21 @@ if ! wait_for all_empty; then
     done
 fi
 
+# --- The keyboard alone -------------------------------------------------------------------------
+# Enter on the focused "Въведи" presses it, once however long it is held: the list then holds
+# the one entry for N = 2, and its second row stays empty.
+replace_input 2
+xdotool key Tab
+xdotool keydown Return
+sleep 1.5 # held past the keyboard's auto-repeat delay
+xdotool keyup Return
+expect_copy "${output[@]}" $'2*2 = 1 + ...+ 3\n4 = 1 + 3' "Enter on Въведи"
+shot after-held-enter
+[ "$(colours_in after-held-enter 100x15+212+60)" != 1 ] || fail "Enter on Въведи added no entry"
+[ "$(colours_in after-held-enter 100x15+212+80)" = 1 ] ||
+    fail "holding Enter on Въведи pressed it more than once"
+clear_all
+
 # --- Labels do nothing --------------------------------------------------------------------------
 replace_input 3
 enter
@@ -130,8 +185,12 @@ shot after-labels
 [ "$(compare -metric AE before-labels.png after-labels.png null: 2>&1)" = 0 ] ||
     fail "clicking the labels changed the window"
 
-# --- Closing as a window manager does ends the program with status 0 ----------------------------
-"$close_window" "$wid"
+# --- Closing ends the program with status 0 ----------------------------------------------------
+if [ -n "$window_manager" ]; then
+    xdotool key alt+F4 # the manager's own key for closing
+else
+    "$close_window" "$wid" # as a window manager does, with WM_DELETE_WINDOW
+fi
 exited() { ! kill -0 "$pid" 2>/dev/null; }
 if wait_for exited; then
     wait "$pid"

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: MIT
+#include "read_only_text_accessible.h"
+
+#include <QPlainTextEdit>
+
+#include <algorithm>
+
+ReadOnlyTextAccessible::ReadOnlyTextAccessible(QPlainTextEdit* edit)
+    : QAccessibleWidget(edit, QAccessible::EditableText) {}
+
+QPlainTextEdit* ReadOnlyTextAccessible::edit() const {
+    return static_cast<QPlainTextEdit*>(widget());
+}
+
+QTextCursor ReadOnlyTextAccessible::cursorAt(int offset) const {
+    QTextCursor cursor(edit()->document());
+    cursor.setPosition(std::clamp(offset, 0, characterCount()));
+    return cursor;
+}
+
+void* ReadOnlyTextAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QAccessible::State ReadOnlyTextAccessible::state() const {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    state.multiLine = true;
+    state.selectableText = true;
+    return state;
+}
+
+QString ReadOnlyTextAccessible::text(QAccessible::Text kind) const {
+    if (kind == QAccessible::Value)
+        return edit()->toPlainText();
+    return QAccessibleWidget::text(kind);
+}
+
+void ReadOnlyTextAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const {
+    const QTextCursor cursor = edit()->textCursor();
+    *startOffset = *endOffset = 0;
+    if (selectionIndex == 0 && cursor.hasSelection()) {
+        *startOffset = cursor.selectionStart();
+        *endOffset = cursor.selectionEnd();
+    }
+}
+
+int ReadOnlyTextAccessible::selectionCount() const {
+    return edit()->textCursor().hasSelection() ? 1 : 0;
+}
+
+void ReadOnlyTextAccessible::addSelection(int startOffset, int endOffset) {
+    setSelection(0, startOffset, endOffset);
+}
+
+void ReadOnlyTextAccessible::removeSelection(int selectionIndex) {
+    if (selectionIndex != 0)
+        return;
+    QTextCursor cursor = edit()->textCursor();
+    cursor.clearSelection();
+    edit()->setTextCursor(cursor);
+}
+
+void ReadOnlyTextAccessible::setSelection(int selectionIndex, int startOffset, int endOffset) {
+    if (selectionIndex != 0)
+        return;
+    QTextCursor cursor = cursorAt(startOffset);
+    cursor.setPosition(std::clamp(endOffset, 0, characterCount()), QTextCursor::KeepAnchor);
+    edit()->setTextCursor(cursor);
+}
+
+int ReadOnlyTextAccessible::cursorPosition() const {
+    return edit()->textCursor().position();
+}
+
+void ReadOnlyTextAccessible::setCursorPosition(int position) {
+    edit()->setTextCursor(cursorAt(position));
+}
+
+QString ReadOnlyTextAccessible::text(int startOffset, int endOffset) const {
+    return edit()->toPlainText().mid(startOffset, endOffset - startOffset);
+}
+
+int ReadOnlyTextAccessible::characterCount() const {
+    return edit()->document()->characterCount() - 1; // without the closing paragraph separator
+}
+
+QRect ReadOnlyTextAccessible::characterRect(int offset) const {
+    const QRect place = edit()->cursorRect(cursorAt(offset));
+    return {edit()->viewport()->mapToGlobal(place.topLeft()), place.size()};
+}
+
+int ReadOnlyTextAccessible::offsetAtPoint(const QPoint& point) const {
+    return edit()->cursorForPosition(edit()->viewport()->mapFromGlobal(point)).position();
+}
+
+// Brings the start of the substring into view, with the cursor there.
+void ReadOnlyTextAccessible::scrollToSubstring(int startIndex, int /*endIndex*/) {
+    edit()->setTextCursor(cursorAt(startIndex));
+    edit()->ensureCursorVisible();
+}
+
+// The text has no attributes: one run over the whole text.
+QString ReadOnlyTextAccessible::attributes(int /*offset*/, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
+
+QAccessibleInterface* readOnlyTextAccessibleFactory(const QString& /*className*/, QObject* object) {
+    auto* edit = qobject_cast<QPlainTextEdit*>(object);
+    if (edit && edit->isReadOnly())
+        return new ReadOnlyTextAccessible(edit);
+    return nullptr;
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QAccessibleTextInterface>
+#include <QAccessibleWidget>
+
+class QPlainTextEdit;
+
+// What screen readers see of a read-only multi-line box: its text, cursor and selection, which
+// they may read and move. It offers no editable-text interface, so that nothing from outside
+// changes the text; Qt's own interface would let them insert and delete.
+class ReadOnlyTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ReadOnlyTextAccessible(QPlainTextEdit* edit);
+
+    void* interface_cast(QAccessible::InterfaceType type) override;
+    QAccessible::State state() const override;
+    QString text(QAccessible::Text kind) const override;
+
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+private:
+    QPlainTextEdit* edit() const;
+    QTextCursor cursorAt(int offset) const;
+};
+
+// For QAccessible::installFactory: the interface above for every read-only QPlainTextEdit.
+QAccessibleInterface* readOnlyTextAccessibleFactory(const QString& className, QObject* object);
