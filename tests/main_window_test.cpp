@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, EnterAndEscapeStartNothing) {
     EXPECT_EQ(window.input()->text(), QStringLiteral("5"));
 }
 
-TEST_F(MainWindowTest, EnterOnAFocusedButtonPressesItOnceHoweverLongItIsHeld) {
+TEST_F(MainWindowTest, EnterOrSpaceOnAFocusedButtonPressesItOnceHoweverLongItIsHeld) {
     // Key events on "Въведи" with their time stamps. On X11 a held key repeats as a release and a
     // press at the same moment, which Qt does not always mark as a repeat.
     struct Key {
@@ -194,6 +194,22 @@ TEST_F(MainWindowTest, EnterOnAFocusedButtonPressesItOnceHoweverLongItIsHeld) {
          {{QEvent::KeyPress, 100, false},
           {QEvent::KeyRelease, 200, false},
           {QEvent::KeyPress, 300, false}},
+         8},
+        {"Space held, its repeats as X11 sends them",
+         Qt::Key_Space,
+         {{QEvent::KeyPress, 100, false},
+          {QEvent::KeyRelease, 600, false},
+          {QEvent::KeyPress, 600, false},
+          {QEvent::KeyRelease, 633, false},
+          {QEvent::KeyPress, 633, false},
+          {QEvent::KeyRelease, 700, false}},
+         4},
+        {"Space pressed twice",
+         Qt::Key_Space,
+         {{QEvent::KeyPress, 100, false},
+          {QEvent::KeyRelease, 200, false},
+          {QEvent::KeyPress, 300, false},
+          {QEvent::KeyRelease, 400, false}},
          8},
     };
     for (const auto& [name, key, keys, count] : cases) {

@@ -11,26 +11,35 @@ namespace {
 bool isEnter(const QKeyEvent& event) {
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
+bool pressesButton(const QKeyEvent& event) {
+    return isEnter(event) || event.key() == Qt::Key_Space;
+}
 } // namespace
 
-// Qt presses a focused button with Enter only in dialogs; here it always does. A held key
-// repeats its press, and each repeat would be another click. X11 sends each repeat as a release
-// and a press with the same time stamp, which Qt does not always mark as a repeat.
+// A held key repeats its press, and each repeat would be another click. X11 sends each repeat
+// as a release and a press with the same time stamp, which Qt does not always mark as a repeat.
+bool CommandButton::isRepeat(const QKeyEvent& event) const {
+    return event.isAutoRepeat() ||
+           (event.key() == releasedKey_ && event.timestamp() == releasedAt_);
+}
+
+// Qt presses a focused button with Enter only in dialogs; here it always does, on the press.
+// Space presses it on the release, as Qt does; a repeated press of it is ignored, so that the
+// button is no longer down when the repeats' releases come.
 void CommandButton::keyPressEvent(QKeyEvent* event) {
-    if (!isEnter(*event)) {
-        QPushButton::keyPressEvent(event);
+    if (pressesButton(*event) && isRepeat(*event))
         return;
-    }
-    if (!event->isAutoRepeat() && event->timestamp() != enterReleasedAt_)
+    if (isEnter(*event))
         click();
+    else
+        QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::keyReleaseEvent(QKeyEvent* event) {
-    if (!isEnter(*event)) {
+    releasedKey_ = event->key();
+    releasedAt_ = event->timestamp();
+    if (!isEnter(*event))
         QPushButton::keyReleaseEvent(event);
-        return;
-    }
-    enterReleasedAt_ = event->timestamp();
 }
 
 void CommandButton::paintEvent(QPaintEvent* event) {

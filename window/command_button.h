@@ -5,8 +5,9 @@
 
 #include <optional>
 
-// A command button as the keyboard expects it: besides Space, Enter presses it, once however
-// long the key is held, and it shows a dotted focus mark inside its face while it has the focus.
+// A command button as the keyboard expects it: besides Space, Enter presses it; either key
+// presses it once however long it is held; and it shows a dotted focus mark inside its face
+// while it has the focus.
 class CommandButton : public QPushButton {
     Q_OBJECT
 
@@ -19,5 +20,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::optional<quint64> enterReleasedAt_; // the time stamp of the last release of Enter
+    bool isRepeat(const QKeyEvent& event) const;
+
+    int releasedKey_ = 0;               // the last key released
+    std::optional<quint64> releasedAt_; // and the time stamp of its release
 };

@@ -158,19 +158,21 @@ if ! wait_for all_empty; then
 fi
 
 # --- The keyboard alone -------------------------------------------------------------------------
-# Enter on the focused "Въведи" presses it, once however long it is held: the list then holds
-# the one entry for N = 2, and its second row stays empty.
-replace_input 2
-xdotool key Tab
-xdotool keydown Return
-sleep 1.5 # held past the keyboard's auto-repeat delay
-xdotool keyup Return
-expect_copy "${output[@]}" $'2*2 = 1 + ...+ 3\n4 = 1 + 3' "Enter on Въведи"
-shot after-held-enter
-[ "$(colours_in after-held-enter 100x15+212+60)" != 1 ] || fail "Enter on Въведи added no entry"
-[ "$(colours_in after-held-enter 100x15+212+80)" = 1 ] ||
-    fail "holding Enter on Въведи pressed it more than once"
-clear_all
+# Enter or Space on the focused "Въведи" presses it, once however long it is held: the list
+# then holds the one entry for N = 2, and its second row stays empty.
+for key in Return space; do
+    replace_input 2
+    xdotool key Tab
+    xdotool keydown $key
+    sleep 1.5 # held past the keyboard's auto-repeat delay
+    xdotool keyup $key
+    expect_copy "${output[@]}" $'2*2 = 1 + ...+ 3\n4 = 1 + 3' "$key on Въведи"
+    shot after-held-$key
+    [ "$(colours_in after-held-$key 100x15+212+60)" != 1 ] || fail "$key on Въведи added no entry"
+    [ "$(colours_in after-held-$key 100x15+212+80)" = 1 ] ||
+        fail "holding $key on Въведи pressed it more than once"
+    clear_all
+done
 
 # --- Labels do nothing --------------------------------------------------------------------------
 replace_input 3
