@@ -4,7 +4,7 @@
 #include "form.h"
 
 class QLineEdit;
-class QPlainTextEdit;
+class OutputBox;
 class EntryListModel;
 
 // Qt widgets seen through the demonstration's control operations.
@@ -24,12 +24,12 @@ private:
 // last written, CR LF included, which the widget alone would not keep.
 class OutputTextBox : public demo::TextBox {
 public:
-    explicit OutputTextBox(QPlainTextEdit& edit) : edit_(edit) {}
+    explicit OutputTextBox(OutputBox& edit) : edit_(edit) {}
     std::u16string text() const override { return text_; }
     void setText(std::u16string text) override;
 
 private:
-    QPlainTextEdit& edit_;
+    OutputBox& edit_;
     std::u16string text_;
 };
 

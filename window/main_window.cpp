@@ -3,6 +3,7 @@
 
 #include "design.h"
 #include "entry_list_model.h"
+#include "output_box.h"
 #include "read_only_text_accessible.h"
 
 #include <QAccessible>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <initializer_list>
@@ -59,7 +59,7 @@ MainWindow::MainWindow(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       input_(new QLineEdit(this)), list_(new EntryListView(this)),
-      listModel_(new EntryListModel(this)), output_(new QPlainTextEdit(this)), inputBox_(*input_),
+      listModel_(new EntryListModel(this)), output_(new OutputBox(this)), inputBox_(*input_),
       outputBox_(*output_), listBox_(*listModel_) {
     installAccessibleFactories();
     output_->setReadOnly(true); // before anything asks how screen readers see it

@@ -5,6 +5,7 @@
 #include "control_adapters.h"
 #include "entry_list_view.h"
 #include "form.h"
+#include "output_box.h"
 
 #include <QWidget>
 
@@ -13,7 +14,6 @@
 class QLabel;
 class QLineEdit;
 class QListView;
-class QPlainTextEdit;
 class QPushButton;
 class EntryListModel;
 
@@ -29,7 +29,7 @@ public:
     demo::ListBox& List1() override;
 
     QLineEdit* input() const { return input_; }
-    QPlainTextEdit* output() const { return output_; }
+    OutputBox* output() const { return output_; }
     QListView* list() const { return list_; }
     EntryListModel* listModel() const { return listModel_; }
     QPushButton* command1(int index) const { return commands_.at(static_cast<size_t>(index)); }
@@ -52,7 +52,7 @@ private:
     std::array<CommandButton*, 2> commands_{};
     EntryListView* list_;
     EntryListModel* listModel_;
-    QPlainTextEdit* output_;
+    OutputBox* output_;
 
     LineEditTextBox inputBox_;
     OutputTextBox outputBox_;

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "read_only_text_accessible.h"
 
-#include <QPlainTextEdit>
+#include "output_box.h"
 
 #include <algorithm>
 
-ReadOnlyTextAccessible::ReadOnlyTextAccessible(QPlainTextEdit* edit)
+ReadOnlyTextAccessible::ReadOnlyTextAccessible(OutputBox* edit)
     : QAccessibleWidget(edit, QAccessible::EditableText) {}
 
-QPlainTextEdit* ReadOnlyTextAccessible::edit() const {
-    return static_cast<QPlainTextEdit*>(widget());
+OutputBox* ReadOnlyTextAccessible::edit() const {
+    return static_cast<OutputBox*>(widget());
 }
 
 QTextCursor ReadOnlyTextAccessible::cursorAt(int offset) const {
@@ -34,7 +34,7 @@ QAccessible::State ReadOnlyTextAccessible::state() const {
 
 QString ReadOnlyTextAccessible::text(QAccessible::Text kind) const {
     if (kind == QAccessible::Value)
-        return edit()->toPlainText();
+        return edit()->shownText();
     return QAccessibleWidget::text(kind);
 }
 
@@ -80,7 +80,7 @@ void ReadOnlyTextAccessible::setCursorPosition(int position) {
 }
 
 QString ReadOnlyTextAccessible::text(int startOffset, int endOffset) const {
-    return edit()->toPlainText().mid(startOffset, endOffset - startOffset);
+    return edit()->shownText().mid(startOffset, endOffset - startOffset);
 }
 
 int ReadOnlyTextAccessible::characterCount() const {
@@ -110,7 +110,7 @@ QString ReadOnlyTextAccessible::attributes(int /*offset*/, int* startOffset, int
 }
 
 QAccessibleInterface* readOnlyTextAccessibleFactory(const QString& /*className*/, QObject* object) {
-    auto* edit = qobject_cast<QPlainTextEdit*>(object);
+    auto* edit = qobject_cast<OutputBox*>(object);
     if (edit && edit->isReadOnly())
         return new ReadOnlyTextAccessible(edit);
     return nullptr;

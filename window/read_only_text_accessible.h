@@ -4,14 +4,14 @@
 #include <QAccessibleTextInterface>
 #include <QAccessibleWidget>
 
-class QPlainTextEdit;
+class OutputBox;
 
-// What screen readers see of a read-only multi-line box: its text, cursor and selection, which
-// they may read and move. It offers no editable-text interface, so that nothing from outside
+// What screen readers see of the output box: its shown text, cursor and selection, which they
+// may read and move. It offers no editable-text interface, so that nothing from outside
 // changes the text; Qt's own interface would let them insert and delete.
 class ReadOnlyTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit ReadOnlyTextAccessible(QPlainTextEdit* edit);
+    explicit ReadOnlyTextAccessible(OutputBox* edit);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QAccessible::State state() const override;
@@ -32,9 +32,9 @@ public:
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
 private:
-    QPlainTextEdit* edit() const;
+    OutputBox* edit() const;
     QTextCursor cursorAt(int offset) const;
 };
 
-// For QAccessible::installFactory: the interface above for every read-only QPlainTextEdit.
+// For QAccessible::installFactory: the interface above for the output box.
 QAccessibleInterface* readOnlyTextAccessibleFactory(const QString& className, QObject* object);

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: MIT
+#include "output_box.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+namespace {
+
+// What a copy gives: the shown text as plain text, Qt's other formats as Qt made them.
+class ShownTextMimeData : public QMimeData {
+public:
+    ShownTextMimeData(QString text, QMimeData* qtData) : text_(std::move(text)), qtData_(qtData) {}
+    QStringList formats() const override { return qtData_->formats(); }
+
+protected:
+    QVariant retrieveData(const QString& format, QMetaType type) const override {
+        if (format.startsWith(QLatin1String("text/plain")))
+            return text_;
+        return qtData_->hasFormat(format) ? qtData_->data(format)
+                                          : QMimeData::retrieveData(format, type);
+    }
+
+private:
+    QString text_;
+    std::unique_ptr<QMimeData> qtData_;
+};
+
+} // namespace
+
+void OutputBox::showText(QString text) {
+    shown_ = std::move(text);
+    const qsizetype lastLine = shown_.lastIndexOf(u'\n') + 1;
+    QString tail = shown_.mid(lastLine);
+    wrapPoints_.clear();
+    wrappedAt_ = 0;
+    if (!wrap_ || wrap_->font() != document()->defaultFont())
+        wrap_.emplace(document()->defaultFont());
+    const int width = wrapWidth();
+    if (const auto breaks = width > 0 ? wrap_->breaks(tail, width) : std::nullopt) {
+        wrappedAt_ = width;
+        for (const qsizetype at : *breaks) {
+            tail[at] = u'\n';
+            wrapPoints_.push_back(lastLine + at);
+        }
+    }
+    // Written straight into the document, the text is laid out once: setPlainText would also
+    // select it all and set a character format, laying it out three times. Up to its last line
+    // break the text goes in first; the caret then moves to the start, and only then is the
+    // last line appended. So no cursor is placed on that line after its layout, which, when it
+    // is one long paragraph, would take it apart and measure it once more.
+    QTextDocument& document = *this->document();
+    document.setPlainText(shown_.first(lastLine));
+    moveCursor(QTextCursor::Start);
+    QTextCursor end(&document);
+    end.movePosition(QTextCursor::End);
+    end.beginEditBlock(); // inside an edit block, inserting does not place this cursor
+    end.insertText(tail);
+    end.endEditBlock();
+    if (lastLine == 0)
+        moveCursor(QTextCursor::Start); // the text went in at the caret and moved it
+}
+
+// The width QPlainTextDocumentLayout breaks lines at: the viewport's, less the margins.
+int OutputBox::wrapWidth() const {
+    if (lineWrapMode() != WidgetWidth)
+        return 0;
+    const qreal width = viewport()->width() - 2 * document()->documentMargin();
+    return width == qFloor(width) ? static_cast<int>(width) : 0;
+}
+
+bool OutputBox::isWrapPoint(qsizetype position) const {
+    return std::binary_search(wrapPoints_.begin(), wrapPoints_.end(), position);
+}
+
+qsizetype OutputBox::paragraphStart(qsizetype position) const {
+    return position == 0 ? 0 : shown_.lastIndexOf(u'\n', position - 1) + 1;
+}
+
+qsizetype OutputBox::paragraphEnd(qsizetype position) const {
+    const qsizetype end = shown_.indexOf(u'\n', position);
+    return end < 0 ? shown_.size() : end;
+}
+
+QMimeData* OutputBox::createMimeDataFromSelection() const {
+    QMimeData* qtData = QPlainTextEdit::createMimeDataFromSelection();
+    if (wrapPoints_.empty())
+        return qtData;
+    const QTextCursor cursor = textCursor();
+    return new ShownTextMimeData(
+        shown_.mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()),
+        qtData);
+}
+
+// Selects from ANCHOR to POSITION, as Qt's own selection would be set.
+void OutputBox::selectParagraphs(qsizetype anchor, qsizetype position) {
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(static_cast<int>(anchor));
+    cursor.setPosition(static_cast<int>(position), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void OutputBox::keyPressEvent(QKeyEvent* event) {
+    if (wrapPoints_.empty()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    const qsizetype before = cursor.position();
+    const bool select = event->matches(QKeySequence::SelectStartOfBlock) ||
+                        event->matches(QKeySequence::SelectEndOfBlock) ||
+                        event->matches(QKeySequence::SelectNextWord) ||
+                        event->matches(QKeySequence::SelectPreviousWord);
+    const QTextCursor::MoveMode mode = select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+    // The keys that go to the start or end of a paragraph go to that of the shown text.
+    const bool toStart = event->matches(QKeySequence::MoveToStartOfBlock) ||
+                         event->matches(QKeySequence::SelectStartOfBlock);
+    if (toStart || event->matches(QKeySequence::MoveToEndOfBlock) ||
+        event->matches(QKeySequence::SelectEndOfBlock)) {
+        cursor.setPosition(
+            static_cast<int>(toStart ? paragraphStart(before) : paragraphEnd(before)), mode);
+        setTextCursor(cursor);
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+    // A word move stops at a wrap point, the end of a paragraph here; over the one long line
+    // it goes on over the blank there.
+    cursor = textCursor();
+    const qsizetype after = cursor.position();
+    if ((event->matches(QKeySequence::MoveToNextWord) ||
+         event->matches(QKeySequence::SelectNextWord)) &&
+        after > before && isWrapPoint(after)) {
+        cursor.movePosition(QTextCursor::NextCharacter, mode);
+        setTextCursor(cursor);
+    } else if ((event->matches(QKeySequence::MoveToPreviousWord) ||
+                event->matches(QKeySequence::SelectPreviousWord)) &&
+               after == before - 1 && isWrapPoint(after)) {
+        cursor.movePosition(QTextCursor::PreviousWord, mode);
+        setTextCursor(cursor);
+    }
+}
+
+void OutputBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        sinceDoubleClick_.start();
+        doubleClickAt_ = event->position();
+    }
+}
+
+// A triple-click selects the paragraph of the shown text and the line break after it, and
+// dragging on extends the selection by such paragraphs, as Qt does on the one long line.
+void OutputBox::mousePressEvent(QMouseEvent* event) {
+    const bool tripleClick =
+        event->button() == Qt::LeftButton && sinceDoubleClick_.isValid() &&
+        sinceDoubleClick_.elapsed() < QApplication::doubleClickInterval() &&
+        (event->position() - doubleClickAt_).manhattanLength() < QApplication::startDragDistance();
+    QPlainTextEdit::mousePressEvent(event);
+    sinceDoubleClick_.invalidate();
+    if (!tripleClick || wrapPoints_.empty() || !textCursor().hasSelection())
+        return;
+    const qsizetype start = paragraphStart(textCursor().selectionStart());
+    const qsizetype end = std::min(paragraphEnd(start) + 1, shown_.size());
+    tripleClicked_ = {start, end};
+    selectParagraphs(start, end);
+}
+
+void OutputBox::mouseMoveEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseMoveEvent(event);
+    if (!tripleClicked_ || !(event->buttons() & Qt::LeftButton))
+        return;
+    const auto [start, end] = *tripleClicked_;
+    const qsizetype at = cursorForPosition(event->position().toPoint()).position();
+    if (at >= start && at <= end)
+        selectParagraphs(start, end);
+    else if (at < start)
+        selectParagraphs(end, paragraphStart(at));
+    else
+        selectParagraphs(start, std::min(paragraphEnd(at) + 1, shown_.size()));
+}
+
+void OutputBox::mouseReleaseEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseReleaseEvent(event);
+    tripleClicked_.reset();
+}
+
+// The wrap points hold for one width only; at another the text goes in anew.
+void OutputBox::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    if (wrappedAt_ != 0 && wrapWidth() != wrappedAt_)
+        showText(shown_);
+}
