@@ -60,6 +60,22 @@ public:
         QApplication::sendEvent(&viewport_, &event);
     }
 
+    // Presses the platform's first key binding for KEY, if it has one.
+    void key(QKeySequence::StandardKey key) {
+        const QList<QKeySequence> bindings = QKeySequence::keyBindings(key);
+        if (!bindings.isEmpty())
+            QTest::keyClick(&output_, bindings.first()[0].key(),
+                            bindings.first()[0].keyboardModifiers());
+    }
+
+    // The caret at the end of the second line shown from the top, where a long line wraps.
+    QRect endOfSecondLine() {
+        key(Qt::Key_Home, Qt::ControlModifier);
+        key(Qt::Key_Down);
+        key(Qt::Key_End);
+        return output_.cursorRect();
+    }
+
     void click(QPoint at) { QTest::mouseClick(&viewport_, Qt::LeftButton, {}, at); }
     void doubleClick(QPoint at) { QTest::mouseDClick(&viewport_, Qt::LeftButton, {}, at); }
     void drag(QPoint from, QPoint to) {
@@ -125,6 +141,62 @@ public:
         view(prefix + "-triple-click");
         key(Qt::Key_A, Qt::ControlModifier);
         view(prefix + "-select-all");
+        key(Qt::Key_Home, Qt::ControlModifier);
+        atWrapPoint(prefix);
+    }
+
+    // Where a long line wraps: the keys, word moves and clicks around the end of a line.
+    void atWrapPoint(const QString& prefix) {
+        const QRect end = endOfSecondLine();
+        view(prefix + "-wrap-end");
+        key(Qt::Key_Right);
+        view(prefix + "-wrap-end-right");
+        key(Qt::Key_Left, Qt::ShiftModifier, 2);
+        view(prefix + "-wrap-shift-left");
+        endOfSecondLine();
+        key(Qt::Key_Left);
+        key(Qt::Key_Right, Qt::ControlModifier);
+        view(prefix + "-wrap-ctrl-right");
+        key(Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier, 2);
+        view(prefix + "-wrap-ctrl-shift-right");
+        endOfSecondLine();
+        key(Qt::Key_Right);
+        key(Qt::Key_Left, Qt::ControlModifier);
+        view(prefix + "-wrap-ctrl-left");
+        key(Qt::Key_Down);
+        key(Qt::Key_Home);
+        key(Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier, 2);
+        view(prefix + "-wrap-ctrl-shift-left");
+        endOfSecondLine();
+        key(QKeySequence::MoveToStartOfBlock);
+        view(prefix + "-start-of-block");
+        key(QKeySequence::SelectEndOfBlock);
+        view(prefix + "-select-end-of-block");
+        endOfSecondLine();
+        key(QKeySequence::MoveToEndOfBlock);
+        view(prefix + "-end-of-block");
+        key(QKeySequence::SelectStartOfBlock);
+        view(prefix + "-select-start-of-block");
+        key(Qt::Key_Home, Qt::ControlModifier);
+        key(Qt::Key_Down, Qt::ControlModifier, 3);
+        view(prefix + "-ctrl-down");
+        key(Qt::Key_Home, Qt::ControlModifier);
+        click({end.left() + 12, end.center().y()});
+        view(prefix + "-click-right-of-end");
+        key(Qt::Key_Right, Qt::ShiftModifier);
+        view(prefix + "-click-right-of-end-shift-right");
+        doubleClick({end.left() - 3, end.center().y()});
+        view(prefix + "-double-click-end-word");
+        click({end.left() - 3, end.center().y()});
+        view(prefix + "-triple-click-end-word");
+        key(Qt::Key_Home, Qt::ControlModifier);
+        doubleClick({120, 50});
+        QTest::mousePress(&viewport_, Qt::LeftButton, {}, {120, 50});
+        QTest::mouseMove(&viewport_, {100, 70});
+        view(prefix + "-triple-click-drag-down");
+        QTest::mouseMove(&viewport_, {60, 10});
+        QTest::mouseRelease(&viewport_, Qt::LeftButton, {}, {60, 10});
+        view(prefix + "-triple-click-drag-up");
         key(Qt::Key_Home, Qt::ControlModifier);
     }
 

@@ -5,9 +5,14 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -43,7 +48,8 @@ void OutputBox::showText(QString text) {
     if (!wrap_ || wrap_->font() != document()->defaultFont())
         wrap_.emplace(document()->defaultFont());
     const int width = wrapWidth();
-    if (const auto breaks = width > 0 ? wrap_->breaks(tail, width) : std::nullopt) {
+    if (const auto breaks = width > 0 ? wrap_->breaks(tail, width) : std::nullopt;
+        breaks && !breaks->empty()) {
         wrappedAt_ = width;
         for (const qsizetype at : *breaks) {
             tail[at] = u'\n';
@@ -98,12 +104,15 @@ QMimeData* OutputBox::createMimeDataFromSelection() const {
         qtData);
 }
 
-// Selects from ANCHOR to POSITION, as Qt's own selection would be set.
-void OutputBox::selectParagraphs(qsizetype anchor, qsizetype position) {
+// Selects from ANCHOR to POSITION where the mouse is, which, as with Qt's own selection by the
+// mouse, scrolls nothing.
+void OutputBox::selectByMouse(qsizetype anchor, qsizetype position) {
     QTextCursor cursor = textCursor();
     cursor.setPosition(static_cast<int>(anchor));
     cursor.setPosition(static_cast<int>(position), QTextCursor::KeepAnchor);
+    const int scrolled = verticalScrollBar()->value();
     setTextCursor(cursor);
+    verticalScrollBar()->setValue(scrolled);
 }
 
 void OutputBox::keyPressEvent(QKeyEvent* event) {
@@ -147,11 +156,74 @@ void OutputBox::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+// Scrolled into the long line, QPlainTextEdit places the view by the bottom of the line above
+// the top one, short of the line's height by what that height was rounded up by, so the whole
+// view sits that much lower. Here every line is a paragraph placed by its top: the lines are
+// drawn lower by as much, and the mouse is read higher by as much.
+qreal OutputBox::scrolledIntoLongLine() const {
+    const QTextBlock top = firstVisibleBlock();
+    if (!top.isValid() || !isWrapPoint(top.position() - 1))
+        return 0;
+    blockBoundingRect(top); // lays the line out
+    const QTextLine line = top.layout()->lineAt(0);
+    return line.height() - line.naturalTextRect().height();
+}
+
+void OutputBox::handleMouse(QMouseEvent* event, const std::function<void(QMouseEvent*)>& handler) {
+    const qreal shift = scrolledIntoLongLine();
+    if (shift == 0) {
+        handler(event);
+        return;
+    }
+    QMouseEvent moved(event->type(), event->position() - QPointF(0, shift), event->scenePosition(),
+                      event->globalPosition(), event->button(), event->buttons(),
+                      event->modifiers(), event->pointingDevice());
+    moved.setTimestamp(event->timestamp());
+    handler(&moved);
+    event->setAccepted(moved.isAccepted());
+}
+
+void OutputBox::paintEvent(QPaintEvent* event) {
+    if (wrapPoints_.empty()) {
+        QPlainTextEdit::paintEvent(event);
+        return;
+    }
+    const qreal shift = scrolledIntoLongLine();
+    const QPointF offset = contentOffset();
+    std::vector<QRect> wrappedRows;
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF place = blockBoundingGeometry(block).translated(offset);
+        if (place.top() > viewport()->height())
+            break;
+        block.layout()->setPosition({0, shift});
+        if (isWrapPoint(block.position() + block.length() - 1))
+            wrappedRows.push_back(place.translated(0, shift).toAlignedRect());
+    }
+    QPlainTextEdit::paintEvent(event);
+    // A selected paragraph end is highlighted a blank's width wide; the blank that hangs at a
+    // wrap point on the long line is cut off at the width the lines wrap at.
+    QPainter painter(viewport());
+    const int right = static_cast<int>(document()->documentMargin()) + wrappedAt_;
+    for (const QRect& row : wrappedRows)
+        painter.fillRect(QRect(right, row.top(), viewport()->width() - right, row.height()),
+                         palette().base());
+}
+
 void OutputBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    QPlainTextEdit::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton) {
-        sinceDoubleClick_.start();
-        doubleClickAt_ = event->position();
+    handleMouse(event, [this](QMouseEvent* read) { QPlainTextEdit::mouseDoubleClickEvent(read); });
+    if (event->button() != Qt::LeftButton)
+        return;
+    sinceDoubleClick_.start();
+    doubleClickAt_ = event->position();
+    // On the long line a double-click on "+" or "=" before a wrap point selects it; at the
+    // end of a paragraph Qt selects nothing.
+    const qsizetype at = textCursor().position();
+    if (!textCursor().hasSelection() && isWrapPoint(at)) {
+        qsizetype start = at;
+        while (start > 0 && (shown_[start - 1] == u'+' || shown_[start - 1] == u'='))
+            --start;
+        if (start < at)
+            selectByMouse(start, at);
     }
 }
 
@@ -162,32 +234,34 @@ void OutputBox::mousePressEvent(QMouseEvent* event) {
         event->button() == Qt::LeftButton && sinceDoubleClick_.isValid() &&
         sinceDoubleClick_.elapsed() < QApplication::doubleClickInterval() &&
         (event->position() - doubleClickAt_).manhattanLength() < QApplication::startDragDistance();
-    QPlainTextEdit::mousePressEvent(event);
+    handleMouse(event, [this](QMouseEvent* read) { QPlainTextEdit::mousePressEvent(read); });
     sinceDoubleClick_.invalidate();
     if (!tripleClick || wrapPoints_.empty() || !textCursor().hasSelection())
         return;
     const qsizetype start = paragraphStart(textCursor().selectionStart());
     const qsizetype end = std::min(paragraphEnd(start) + 1, shown_.size());
     tripleClicked_ = {start, end};
-    selectParagraphs(start, end);
+    selectByMouse(start, end);
 }
 
 void OutputBox::mouseMoveEvent(QMouseEvent* event) {
-    QPlainTextEdit::mouseMoveEvent(event);
+    handleMouse(event, [this](QMouseEvent* read) { QPlainTextEdit::mouseMoveEvent(read); });
     if (!tripleClicked_ || !(event->buttons() & Qt::LeftButton))
         return;
     const auto [start, end] = *tripleClicked_;
-    const qsizetype at = cursorForPosition(event->position().toPoint()).position();
+    const qsizetype at =
+        cursorForPosition((event->position() - QPointF(0, scrolledIntoLongLine())).toPoint())
+            .position();
     if (at >= start && at <= end)
-        selectParagraphs(start, end);
+        selectByMouse(start, end);
     else if (at < start)
-        selectParagraphs(end, paragraphStart(at));
+        selectByMouse(end, paragraphStart(at));
     else
-        selectParagraphs(start, std::min(paragraphEnd(at) + 1, shown_.size()));
+        selectByMouse(start, std::min(paragraphEnd(at) + 1, shown_.size()));
 }
 
 void OutputBox::mouseReleaseEvent(QMouseEvent* event) {
-    QPlainTextEdit::mouseReleaseEvent(event);
+    handleMouse(event, [this](QMouseEvent* read) { QPlainTextEdit::mouseReleaseEvent(read); });
     tripleClicked_.reset();
 }
 

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,6 +34,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -40,7 +42,9 @@ private:
     bool isWrapPoint(qsizetype position) const;
     qsizetype paragraphStart(qsizetype position) const;
     qsizetype paragraphEnd(qsizetype position) const;
-    void selectParagraphs(qsizetype anchor, qsizetype position);
+    void selectByMouse(qsizetype anchor, qsizetype position);
+    qreal scrolledIntoLongLine() const;
+    void handleMouse(QMouseEvent* event, const std::function<void(QMouseEvent*)>& handler);
 
     QString shown_;
     std::vector<qsizetype> wrapPoints_; // positions of the blanks made separators, ascending
