@@ -190,23 +190,26 @@ void OutputBox::paintEvent(QPaintEvent* event) {
     }
     const qreal shift = scrolledIntoLongLine();
     const QPointF offset = contentOffset();
-    std::vector<QRect> wrappedRows;
+    std::vector<QRectF> pastHangingBlanks;
     for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
-        const QRectF place = blockBoundingGeometry(block).translated(offset);
+        const QRectF place =
+            blockBoundingGeometry(block).translated(offset.x(), offset.y() + shift);
         if (place.top() > viewport()->height())
             break;
         block.layout()->setPosition({0, shift});
-        if (isWrapPoint(block.position() + block.length() - 1))
-            wrappedRows.push_back(place.translated(0, shift).toAlignedRect());
+        if (isWrapPoint(block.position() + block.length() - 1)) {
+            const qreal end =
+                document()->documentMargin() + block.layout()->lineAt(0).naturalTextWidth();
+            pastHangingBlanks.emplace_back(QPointF(end, place.top()),
+                                           QPointF(viewport()->width(), place.bottom()));
+        }
     }
     QPlainTextEdit::paintEvent(event);
-    // A selected paragraph end is highlighted a blank's width wide; the blank that hangs at a
-    // wrap point on the long line is cut off at the width the lines wrap at.
+    // A selected paragraph end is highlighted wider than the blank that hangs at a wrap point
+    // on the long line: past that blank the box stays blank.
     QPainter painter(viewport());
-    const int right = static_cast<int>(document()->documentMargin()) + wrappedAt_;
-    for (const QRect& row : wrappedRows)
-        painter.fillRect(QRect(right, row.top(), viewport()->width() - right, row.height()),
-                         palette().base());
+    for (const QRectF& rest : pastHangingBlanks)
+        painter.fillRect(rest, palette().base());
 }
 
 void OutputBox::mouseDoubleClickEvent(QMouseEvent* event) {
