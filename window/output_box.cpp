@@ -71,6 +71,8 @@ void OutputBox::showText(QString text) {
     end.endEditBlock();
     if (lastLine == 0)
         moveCursor(QTextCursor::Start); // the text went in at the caret and moved it
+    topBlock_ = firstVisibleBlock().blockNumber();
+    fracture_ = 0;
 }
 
 // The width QPlainTextDocumentLayout breaks lines at: the viewport's, less the margins.
@@ -156,21 +158,61 @@ void OutputBox::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-// Scrolled into the long line, QPlainTextEdit places the view by the bottom of the line above
-// the top one, short of the line's height by what that height was rounded up by, so the whole
-// view sits that much lower. Here every line is a paragraph placed by its top: the lines are
-// drawn lower by as much, and the mouse is read higher by as much.
-qreal OutputBox::scrolledIntoLongLine() const {
-    const QTextBlock top = firstVisibleBlock();
-    if (!top.isValid() || !isWrapPoint(top.position() - 1))
-        return 0;
+OutputBox::OutputBox(QWidget* parent) : QPlainTextEdit(parent) {
+    connect(this, &QPlainTextEdit::updateRequest, this, &OutputBox::followTopLine);
+}
+
+// QPlainTextEdit places the view by its top paragraph and the line in it. Scrolled into the long
+// line, it takes the bottom of the line above the top one, short of the top line's top by what
+// the line height was rounded up by; and each scroll keeps the fraction of a pixel that it could
+// not scroll by. Here every line is a paragraph placed by its top, in whole pixels: the view is
+// moved by the difference, the lines drawn that much lower and the mouse read that much higher.
+
+// Where QPlainTextEdit would place the view with TOP as its top line, were the long line one
+// paragraph: the top of that paragraph and the offset into it.
+std::pair<qreal, qreal> OutputBox::placeOnLongLine(const QTextBlock& top) const {
     blockBoundingRect(top); // lays the line out
     const QTextLine line = top.layout()->lineAt(0);
-    return line.height() - line.naturalTextRect().height();
+    const QTextBlock paragraph =
+        document()->findBlock(static_cast<int>(paragraphStart(top.position())));
+    const qreal paragraphTop = paragraph.firstLineNumber() * line.height();
+    const int linesInto = top.firstLineNumber() - paragraph.firstLineNumber();
+    if (linesInto > 0)
+        return {paragraphTop,
+                linesInto * line.height() - line.height() + line.naturalTextRect().height()};
+    return {paragraphTop, paragraph.blockNumber() == 0 ? -document()->documentMargin() : 0};
+}
+
+// Keeps the fraction of a pixel that QPlainTextEdit would keep on moving to this top line.
+void OutputBox::followTopLine() {
+    const QTextBlock top = firstVisibleBlock();
+    if (wrapPoints_.empty() || top.blockNumber() == topBlock_)
+        return;
+    const QTextBlock oldTop = document()->findBlockByNumber(topBlock_);
+    topBlock_ = top.blockNumber();
+    if (!oldTop.isValid() || !viewport()->isVisible()) {
+        fracture_ = 0;
+        return;
+    }
+    const auto [oldParagraph, oldOffset] = placeOnLongLine(oldTop);
+    const auto [newParagraph, newOffset] = placeOnLongLine(top);
+    const qreal scrolled = oldParagraph - newParagraph + oldOffset + fracture_ - newOffset;
+    const int pixels = static_cast<int>(scrolled);
+    fracture_ = pixels != 0 ? scrolled - pixels : 0;
+}
+
+qreal OutputBox::viewShift() const {
+    if (wrapPoints_.empty())
+        return 0;
+    const QTextBlock top = firstVisibleBlock();
+    const auto [paragraph, offset] = placeOnLongLine(top);
+    const qreal here = top.firstLineNumber() * top.layout()->lineAt(0).height() +
+                       (top.blockNumber() == 0 ? -document()->documentMargin() : 0);
+    return here - (paragraph + offset + fracture_);
 }
 
 void OutputBox::handleMouse(QMouseEvent* event, const std::function<void(QMouseEvent*)>& handler) {
-    const qreal shift = scrolledIntoLongLine();
+    const qreal shift = viewShift();
     if (shift == 0) {
         handler(event);
         return;
@@ -188,7 +230,7 @@ void OutputBox::paintEvent(QPaintEvent* event) {
         QPlainTextEdit::paintEvent(event);
         return;
     }
-    const qreal shift = scrolledIntoLongLine();
+    const qreal shift = viewShift();
     const QPointF offset = contentOffset();
     std::vector<QRectF> pastHangingBlanks;
     for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
@@ -253,8 +295,7 @@ void OutputBox::mouseMoveEvent(QMouseEvent* event) {
         return;
     const auto [start, end] = *tripleClicked_;
     const qsizetype at =
-        cursorForPosition((event->position() - QPointF(0, scrolledIntoLongLine())).toPoint())
-            .position();
+        cursorForPosition((event->position() - QPointF(0, viewShift())).toPoint()).position();
     if (at >= start && at <= end)
         selectByMouse(start, end);
     else if (at < start)

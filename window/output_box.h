@@ -5,9 +5,11 @@
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // The read-only output box. Its document holds the shown text with each blank at which the
@@ -20,7 +22,7 @@ class OutputBox : public QPlainTextEdit {
     Q_OBJECT
 
 public:
-    explicit OutputBox(QWidget* parent = nullptr) : QPlainTextEdit(parent) {}
+    explicit OutputBox(QWidget* parent = nullptr);
 
     // Shows TEXT (lines end in LF) from its start, with the caret there and nothing selected.
     void showText(QString text);
@@ -43,7 +45,9 @@ private:
     qsizetype paragraphStart(qsizetype position) const;
     qsizetype paragraphEnd(qsizetype position) const;
     void selectByMouse(qsizetype anchor, qsizetype position);
-    qreal scrolledIntoLongLine() const;
+    std::pair<qreal, qreal> placeOnLongLine(const QTextBlock& top) const;
+    void followTopLine();
+    qreal viewShift() const;
     void handleMouse(QMouseEvent* event, const std::function<void(QMouseEvent*)>& handler);
 
     QString shown_;
@@ -54,4 +58,6 @@ private:
     QPointF doubleClickAt_;
     // The paragraphs selected by a triple-click, [start, end), while the button is held.
     std::optional<std::pair<qsizetype, qsizetype>> tripleClicked_;
+    int topBlock_ = 0;   // the top line when last seen
+    qreal fracture_ = 0; // what QPlainTextEdit would have kept of its scrolls on the long line
 };
