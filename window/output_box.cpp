@@ -232,19 +232,40 @@ void OutputBox::paintEvent(QPaintEvent* event) {
     }
     const qreal shift = viewShift();
     const QPointF offset = contentOffset();
+    const QTextCursor cursor = textCursor();
     std::vector<QRectF> pastHangingBlanks;
-    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+    const QTextBlock top = firstVisibleBlock();
+    const QTextBlock above = top.previous();
+    const bool drawAbove = above.isValid() && isWrapPoint(above.position() + above.length() - 1);
+    for (QTextBlock block = drawAbove ? above : top; block.isValid(); block = block.next()) {
         const QRectF place =
             blockBoundingGeometry(block).translated(offset.x(), offset.y() + shift);
         if (place.top() > viewport()->height())
             break;
         block.layout()->setPosition({0, shift});
-        if (isWrapPoint(block.position() + block.length() - 1)) {
-            const qreal end =
+        const qsizetype end = block.position() + block.length() - 1;
+        if (isWrapPoint(end) && cursor.selectionStart() <= end && end < cursor.selectionEnd()) {
+            const qreal textEnd =
                 document()->documentMargin() + block.layout()->lineAt(0).naturalTextWidth();
-            pastHangingBlanks.emplace_back(QPointF(end, place.top()),
-                                           QPointF(viewport()->width(), place.bottom()));
+            // Qt rounds a highlight up to whole pixels where the selection starts in the line.
+            const bool startsInLine = cursor.selectionStart() >= block.position();
+            pastHangingBlanks.emplace_back(
+                QPointF(startsInLine ? qCeil(textEnd) : textEnd, place.top()),
+                QPointF(viewport()->width(), place.bottom()));
         }
+    }
+    if (drawAbove) {
+        // On the long line the line above the top one is drawn too, and its foot may show.
+        QPainter painter(viewport());
+        QList<QTextLayout::FormatRange> selections;
+        for (const auto& range : getPaintContext().selections) {
+            const int start = range.cursor.selectionStart() - above.position();
+            const int end = range.cursor.selectionEnd() - above.position();
+            if (start < above.length() && end > 0 && end > start)
+                selections.append({start, end - start, range.format});
+        }
+        above.layout()->draw(&painter, blockBoundingGeometry(above).translated(offset).topLeft(),
+                             selections, event->rect());
     }
     QPlainTextEdit::paintEvent(event);
     // A selected paragraph end is highlighted wider than the blank that hangs at a wrap point
