@@ -311,18 +311,23 @@ void OutputBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void OutputBox::mouseMoveEvent(QMouseEvent* event) {
+    const qsizetype at =
+        cursorForPosition((event->position() - QPointF(0, viewShift())).toPoint()).position();
     handleMouse(event, [this](QMouseEvent* read) { QPlainTextEdit::mouseMoveEvent(read); });
     if (!tripleClicked_ || !(event->buttons() & Qt::LeftButton))
         return;
     const auto [start, end] = *tripleClicked_;
-    const qsizetype at =
-        cursorForPosition((event->position() - QPointF(0, viewShift())).toPoint()).position();
-    if (at >= start && at <= end)
-        selectByMouse(start, end);
-    else if (at < start)
+    if (at >= start && at <= end) {
+        // Qt sets the paragraph first selected back as the text cursor, which scrolls to it.
+        QTextCursor cursor = textCursor();
+        cursor.setPosition(static_cast<int>(start));
+        cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+    } else if (at < start) {
         selectByMouse(end, paragraphStart(at));
-    else
+    } else {
         selectByMouse(start, std::min(paragraphEnd(at) + 1, shown_.size()));
+    }
 }
 
 void OutputBox::mouseReleaseEvent(QMouseEvent* event) {
