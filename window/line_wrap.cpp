@@ -14,6 +14,9 @@ int sixtyFourths(qreal pixels) {
 } // namespace
 
 LineWrap::LineWrap(const QFont& font) : font_(font) {
+    letterOf_.fill(-1);
+    for (qsizetype letter = 0; letter < letters; ++letter)
+        letterOf_[alphabet[letter].unicode()] = static_cast<qint8>(letter);
     const QFontMetricsF metrics(font);
     for (qsizetype first = 0; first < letters; ++first) {
         const QString letter(alphabet[first]);
@@ -30,14 +33,12 @@ LineWrap::LineWrap(const QFont& font) : font_(font) {
 }
 
 std::optional<std::vector<qsizetype>> LineWrap::breaks(QStringView line, int width) const {
-    std::vector<qsizetype> letterOf(static_cast<size_t>(line.size()));
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const qsizetype letter = alphabet.indexOf(line[i]);
-        if (letter < 0)
-            return std::nullopt;
-        letterOf[static_cast<size_t>(i)] = letter;
-    }
-    const auto at = [&letterOf](qsizetype i) { return letterOf[static_cast<size_t>(i)]; };
+    const auto isLetter = [this](QChar c) {
+        return c.unicode() < letterOf_.size() && letterOf_[c.unicode()] >= 0;
+    };
+    if (!std::all_of(line.begin(), line.end(), isLetter))
+        return std::nullopt;
+    const auto at = [this, line](qsizetype i) { return letterOf_[line[i].unicode()]; };
 
     std::vector<qsizetype> breaks;
     const qsizetype blank = alphabet.indexOf(u' ');

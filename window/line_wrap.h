@@ -26,6 +26,7 @@ private:
     static constexpr qsizetype letters = alphabet.size();
 
     QFont font_;
+    std::array<qint8, 128> letterOf_{}; // each ASCII character's place in the alphabet, or -1
     // In 1/64 pixel, as Qt's layout counts: each letter's advance, the kerning of each pair
     // (first letter * letters + second) and how far each glyph reaches past its advance.
     std::array<int, letters> advance_{};
