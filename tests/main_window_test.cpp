@@ -5,6 +5,7 @@
 #include "support/oracle.h"
 
 #include "entry_list_model.h"
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -258,9 +259,49 @@ TEST_F(MainWindowTest, OutputIsReadOnlyButSelectableAndCopyable) {
     QTest::keyClick(window.output(), Qt::Key_Delete);
     EXPECT_TRUE(outputText().startsWith(statementStart));
 
-    QTest::keyClick(window.output(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(window.output(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), shownOutput());
+    // Copying and screen readers give the text as written, with its own line breaks only, also
+    // where the long line of 999's sum wraps.
+    for (const QString& input : {QString(), QStringLiteral("999")}) {
+        if (!input.isEmpty()) {
+            window.input()->setText(input);
+            click(0);
+        }
+        const QString written = outputText().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QTest::keyClick(window.output(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(window.output(), Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), written) << input.toStdString();
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(window.output())->textInterface();
+        EXPECT_EQ(text->text(0, text->characterCount()), written) << input.toStdString();
+    }
+}
+
+// Where the long line wraps, the keys and the mouse treat it as the one paragraph it is: a word
+// move goes over the blank at the wrap point and a triple-click selects all of it.
+TEST_F(MainWindowTest, AWrappedLineIsOneParagraphToTheKeysAndTheMouse) {
+    window.input()->setText(QStringLiteral("999"));
+    click(0);
+    const QString written = outputText().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const int lineTwo = static_cast<int>(written.indexOf(u'\n')) + 1;
+    OutputBox& box = *window.output();
+    box.setFocus();
+    const auto caret = [&box] { return box.textCursor().position(); };
+    QTest::keyClick(&box, Qt::Key_Down);
+    QTest::keyClick(&box, Qt::Key_End);
+    const int wrap = caret(); // before the blank that ends the line
+    ASSERT_EQ(written[wrap], u' ');
+
+    QTest::keyClick(&box, Qt::Key_Left);
+    QTest::keyClick(&box, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(caret(), wrap + 1);
+    QTest::keyClick(&box, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(caret(), written.lastIndexOf(u' ', wrap - 1) + 1);
+
+    const QPoint onLineTwo = box.cursorRect().center();
+    QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, onLineTwo);
+    QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, onLineTwo);
+    EXPECT_EQ(box.textCursor().selectionStart(), lineTwo);
+    EXPECT_EQ(box.textCursor().selectionEnd(), written.size());
 }
 
 TEST_F(MainWindowTest, EnterButtonShowsTheCalculation) {
