@@ -39,6 +39,10 @@ private:
 
 } // namespace
 
+OutputBox::OutputBox(QWidget* parent) : QPlainTextEdit(parent) {
+    connect(this, &QPlainTextEdit::updateRequest, this, &OutputBox::followTopLine);
+}
+
 void OutputBox::showText(QString text) {
     shown_ = std::move(text);
     const qsizetype lastLine = shown_.lastIndexOf(u'\n') + 1;
@@ -56,11 +60,11 @@ void OutputBox::showText(QString text) {
             wrapPoints_.push_back(lastLine + at);
         }
     }
-    // Written straight into the document, the text is laid out once: setPlainText would also
-    // select it all and set a character format, laying it out three times. Up to its last line
-    // break the text goes in first; the caret then moves to the start, and only then is the
-    // last line appended. So no cursor is placed on that line after its layout, which, when it
-    // is one long paragraph, would take it apart and measure it once more.
+    // Written straight into the document: QPlainTextEdit::setPlainText would also select it all
+    // and set a character format, laying it out three times. Up to its last line break the text
+    // goes in first; the caret then moves to the start, and only then is the last line appended.
+    // So no cursor is placed on that line after its layout, which, when it is one long paragraph
+    // (not wrapped here), would take it apart and measure it once more.
     QTextDocument& document = *this->document();
     document.setPlainText(shown_.first(lastLine));
     moveCursor(QTextCursor::Start);
@@ -156,10 +160,6 @@ void OutputBox::keyPressEvent(QKeyEvent* event) {
         cursor.movePosition(QTextCursor::PreviousWord, mode);
         setTextCursor(cursor);
     }
-}
-
-OutputBox::OutputBox(QWidget* parent) : QPlainTextEdit(parent) {
-    connect(this, &QPlainTextEdit::updateRequest, this, &OutputBox::followTopLine);
 }
 
 // QPlainTextEdit places the view by its top paragraph and the line in it. Scrolled into the long
