@@ -49,10 +49,11 @@ void OutputBox::showText(QString text) {
     QString tail = shown_.mid(lastLine);
     wrapPoints_.clear();
     wrappedAt_ = 0;
-    if (!wrap_ || wrap_->font() != document()->defaultFont())
-        wrap_.emplace(document()->defaultFont());
     const int width = wrapWidth();
-    if (const auto breaks = width > 0 ? wrap_->breaks(tail, width) : std::nullopt;
+    if (width > 0 && !tail.isEmpty() && (!wrap_ || wrap_->font() != document()->defaultFont()))
+        wrap_.emplace(document()->defaultFont()); // measured once, when first needed
+    if (const auto breaks =
+            width > 0 && !tail.isEmpty() ? wrap_->breaks(tail, width) : std::nullopt;
         breaks && !breaks->empty()) {
         wrappedAt_ = width;
         for (const qsizetype at : *breaks) {
