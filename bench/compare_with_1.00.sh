@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Compares this tree with version 1.00 (commit 53b4b82), both built here in one run: the same
-# screenshots, copies and accessible texts of the window (bench/window_views.cpp), every pixel
-# or text difference listed, then the clicks and peak memory of both (bench/click_figures.sh)
+# screenshots, copies (plain and HTML) and accessible texts of the window
+# (bench/window_views.cpp), every pixel or text difference listed, then the clicks and peak memory of both (bench/click_figures.sh)
 # with their ratios. 1.00 is checked out with `git worktree add` into OLD_TREE.
 # Usage: bench/compare_with_1.00.sh [OLD_TREE]   (default /tmp/kvadrati-1.00)
 set -euo pipefail

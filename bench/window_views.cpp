@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -17,7 +18,8 @@
 #include <cstdio>
 
 // Drives the window through every view that a user can reach in the output box and saves what
-// each shows (NAME.png, the whole window), what copying its selection gives (NAME.txt), and for
+// each shows (NAME.png, the whole window), what copying its selection gives (NAME.txt as plain
+// text, NAME.html as HTML), and for
 // each N what the box holds through the control operation and what accessibility reads.
 // Two builds that save the same files behave alike. Usage: window_views FOLDER
 namespace {
@@ -39,6 +41,7 @@ public:
         QApplication::clipboard()->clear();
         QTest::keyClick(&output_, Qt::Key_C, Qt::ControlModifier);
         save(name + ".txt", QApplication::clipboard()->text());
+        save(name + ".html", QApplication::clipboard()->mimeData()->html());
     }
 
     void save(const QString& name, const QString& text) {

@@ -13,12 +13,14 @@
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -270,6 +272,9 @@ TEST_F(MainWindowTest, OutputIsReadOnlyButSelectableAndCopyable) {
         QTest::keyClick(window.output(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(window.output(), Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QApplication::clipboard()->text(), written) << input.toStdString();
+        const QString html = QApplication::clipboard()->mimeData()->html();
+        EXPECT_EQ(QTextDocumentFragment::fromHtml(html).toPlainText(), written)
+            << input.toStdString();
         QAccessibleTextInterface* text =
             QAccessible::queryAccessibleInterface(window.output())->textInterface();
         EXPECT_EQ(text->text(0, text->characterCount()), written) << input.toStdString();

@@ -2,6 +2,7 @@
 #include "output_box.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -9,6 +10,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QTextDocumentWriter>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -18,23 +21,39 @@
 
 namespace {
 
-// What a copy gives: the shown text as plain text, Qt's other formats as Qt made them.
+// What a copy gives, in the formats Qt's own copy offers: made from the shown text, so that none
+// of them breaks the line at the wrap points. Like Qt's, the rich formats are made when asked for.
 class ShownTextMimeData : public QMimeData {
 public:
-    ShownTextMimeData(QString text, QMimeData* qtData) : text_(std::move(text)), qtData_(qtData) {}
-    QStringList formats() const override { return qtData_->formats(); }
+    ShownTextMimeData(QString text, QFont font) : text_(std::move(text)), font_(std::move(font)) {}
+
+    QStringList formats() const override {
+        return {QStringLiteral("text/plain"), QStringLiteral("text/html"), odf()};
+    }
 
 protected:
     QVariant retrieveData(const QString& format, QMetaType type) const override {
-        if (format.startsWith(QLatin1String("text/plain")))
+        if (format == QLatin1String("text/plain"))
             return text_;
-        return qtData_->hasFormat(format) ? qtData_->data(format)
-                                          : QMimeData::retrieveData(format, type);
+        QTextDocument document;
+        document.setDefaultFont(font_);
+        document.setPlainText(text_);
+        const QTextDocumentFragment fragment(&document);
+        if (format == QLatin1String("text/html"))
+            return fragment.toHtml().toUtf8();
+        if (format == odf()) {
+            QBuffer buffer;
+            QTextDocumentWriter(&buffer, "ODF").write(fragment);
+            return buffer.data();
+        }
+        return QMimeData::retrieveData(format, type);
     }
 
 private:
+    static QString odf() { return QStringLiteral("application/vnd.oasis.opendocument.text"); }
+
     QString text_;
-    std::unique_ptr<QMimeData> qtData_;
+    QFont font_;
 };
 
 } // namespace
@@ -102,13 +121,12 @@ qsizetype OutputBox::paragraphEnd(qsizetype position) const {
 }
 
 QMimeData* OutputBox::createMimeDataFromSelection() const {
-    QMimeData* qtData = QPlainTextEdit::createMimeDataFromSelection();
     if (wrapPoints_.empty())
-        return qtData;
+        return QPlainTextEdit::createMimeDataFromSelection();
     const QTextCursor cursor = textCursor();
     return new ShownTextMimeData(
         shown_.mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()),
-        qtData);
+        document()->defaultFont());
 }
 
 // Selects from ANCHOR to POSITION where the mouse is, which, as with Qt's own selection by the
