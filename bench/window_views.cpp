@@ -19,8 +19,8 @@
 
 // Drives the window through every view that a user can reach in the output box and saves what
 // each shows (NAME.png, the whole window), what copying its selection gives (NAME.txt as plain
-// text, NAME.html as HTML), and for
-// each N what the box holds through the control operation and what accessibility reads.
+// text, NAME.html as HTML), and for each N what the box holds through the control operation and
+// what accessibility reads.
 // Two builds that save the same files behave alike. Usage: window_views FOLDER
 namespace {
 
