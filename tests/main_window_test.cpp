@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,11 +28,18 @@
 
 #include <memory>
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 
 const QString statementStart = QStringLiteral("Математическата индукция e и метод");
 const QString statementEnd = QStringLiteral("Пример: 5 Изход:1+3+5+7+9 = 25\r\n");
+
+// Qt prints its warnings on stderr; what the user does must not cause one.
+QStringList messages;
+void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
+    messages.append(message);
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -281,6 +289,54 @@ TEST_F(MainWindowTest, OutputIsReadOnlyButSelectableAndCopyable) {
     }
 }
 
+// Screen readers get the characters, words, sentences, lines and paragraphs of the output as from
+// a plain read-only text box of the same size and font, a line being a line on the screen.
+TEST_F(MainWindowTest, ScreenReadersReadTheOutputAsFromAPlainTextBox) {
+    QPlainTextEdit plain;
+    plain.setReadOnly(true);
+    plain.setFont(window.output()->font());
+    plain.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    plain.resize(window.output()->size());
+    plain.show();
+    using Boundary = QAccessible::TextBoundaryType;
+    using Read = QString (QAccessibleTextInterface::*)(int, Boundary, int*, int*) const;
+    const std::pair<const char*, Read> reads[]{
+        {"at", &QAccessibleTextInterface::textAtOffset},
+        {"before", &QAccessibleTextInterface::textBeforeOffset},
+        {"after", &QAccessibleTextInterface::textAfterOffset},
+    };
+    // Qt's interface of the plain box warns of the position before the first piece.
+    const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+    const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
+    QAccessibleTextInterface* box =
+        QAccessible::queryAccessibleInterface(window.output())->textInterface();
+    QAccessibleTextInterface* reference =
+        QAccessible::queryAccessibleInterface(&plain)->textInterface();
+    for (const QString& input : {QString(), QStringLiteral("50")}) {
+        window.input()->setText(input);
+        if (!input.isEmpty())
+            click(0);
+        plain.setPlainText(window.output()->shownText());
+        for (int offset = 0; offset <= box->characterCount(); ++offset) {
+            for (const Boundary boundary :
+                 {QAccessible::CharBoundary, QAccessible::WordBoundary,
+                  QAccessible::SentenceBoundary, QAccessible::ParagraphBoundary,
+                  QAccessible::LineBoundary, QAccessible::NoBoundary}) {
+                for (const auto& [name, read] : reads) {
+                    int start = 0, end = 0, plainStart = 0, plainEnd = 0;
+                    const QString text = (box->*read)(offset, boundary, &start, &end);
+                    const QString plainText =
+                        (reference->*read)(offset, boundary, &plainStart, &plainEnd);
+                    ASSERT_EQ(std::tuple(text.toStdString(), start, end),
+                              std::tuple(plainText.toStdString(), plainStart, plainEnd))
+                        << name << " offset " << offset << ", boundary " << boundary << ", N "
+                        << input.toStdString();
+                }
+            }
+        }
+    }
+}
+
 // Where the long line wraps, the keys and the mouse treat it as the one paragraph it is: a word
 // move goes over the blank at the wrap point and a triple-click selects all of it.
 TEST_F(MainWindowTest, AWrappedLineIsOneParagraphToTheKeysAndTheMouse) {
@@ -307,6 +363,18 @@ TEST_F(MainWindowTest, AWrappedLineIsOneParagraphToTheKeysAndTheMouse) {
     QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, onLineTwo);
     EXPECT_EQ(box.textCursor().selectionStart(), lineTwo);
     EXPECT_EQ(box.textCursor().selectionEnd(), written.size());
+
+    // A triple-click held while new, shorter text goes in selects nothing of the old text.
+    QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, onLineTwo);
+    QTest::mousePress(box.viewport(), Qt::LeftButton, {}, onLineTwo);
+    window.Text1(1).setText(u"5*5 = 1 + ...+ 9\r\n25 = 1 + 3 + 5 + 7 + 9");
+    messages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+    QTest::mouseMove(box.viewport(), onLineTwo + QPoint(0, 20));
+    qInstallMessageHandler(previous);
+    QTest::mouseRelease(box.viewport(), Qt::LeftButton, {}, onLineTwo + QPoint(0, 20));
+    EXPECT_EQ(messages, QStringList());
+    EXPECT_LE(box.textCursor().selectionEnd(), box.shownText().size());
 }
 
 TEST_F(MainWindowTest, EnterButtonShowsTheCalculation) {
@@ -387,12 +455,6 @@ TEST_F(MainWindowTest, ClickingALabelReportsItsIndexAndChangesNothing) {
     EXPECT_EQ(outputText(), before);
     EXPECT_EQ(window.input()->text(), QStringLiteral("7"));
     EXPECT_TRUE(entries().isEmpty());
-}
-
-// Qt prints its warnings on stderr; a key pressed in any control must not cause one.
-QStringList messages;
-void keepMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
-    messages.append(message);
 }
 
 TEST_F(MainWindowTest, KeysInTheEmptyListPrintNothing) {

@@ -83,6 +83,53 @@ QString ReadOnlyTextAccessible::text(int startOffset, int endOffset) const {
     return edit()->shownText().mid(startOffset, endOffset - startOffset);
 }
 
+// The piece of text of the kind asked for around OFFSET, [start, end), found by Qt as in a plain
+// text box: the lines in the box's own document, whose lines are those on the screen; the rest in
+// the shown text, whose paragraphs the box's document splits at the wrap points.
+std::pair<int, int>
+ReadOnlyTextAccessible::pieceAt(int offset, QAccessible::TextBoundaryType boundaryType) const {
+    QTextDocument* document = edit()->document();
+    if (boundaryType != QAccessible::LineBoundary) {
+        if (!shownDocument_ || documentedText_ != edit()->shownText()) {
+            documentedText_ = edit()->shownText();
+            shownDocument_ = std::make_unique<QTextDocument>();
+            shownDocument_->setPlainText(documentedText_);
+        }
+        document = shownDocument_.get();
+    }
+    QTextCursor cursor(document);
+    cursor.setPosition(std::clamp(offset, 0, characterCount()));
+    return QAccessible::qAccessibleTextBoundaryHelper(cursor, boundaryType);
+}
+
+QString ReadOnlyTextAccessible::textOf(std::pair<int, int> piece, int* startOffset,
+                                       int* endOffset) const {
+    *startOffset = piece.first;
+    *endOffset = piece.second;
+    return text(piece.first, piece.second);
+}
+
+// The piece before the one at OFFSET, and the one after it, are the pieces at the positions just
+// before and at its end, as in Qt's own interface.
+QString ReadOnlyTextAccessible::textBeforeOffset(int offset,
+                                                 QAccessible::TextBoundaryType boundaryType,
+                                                 int* startOffset, int* endOffset) const {
+    return textOf(pieceAt(pieceAt(offset, boundaryType).first - 1, boundaryType), startOffset,
+                  endOffset);
+}
+
+QString ReadOnlyTextAccessible::textAfterOffset(int offset,
+                                                QAccessible::TextBoundaryType boundaryType,
+                                                int* startOffset, int* endOffset) const {
+    return textOf(pieceAt(pieceAt(offset, boundaryType).second, boundaryType), startOffset,
+                  endOffset);
+}
+
+QString ReadOnlyTextAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                             int* startOffset, int* endOffset) const {
+    return textOf(pieceAt(offset, boundaryType), startOffset, endOffset);
+}
+
 int ReadOnlyTextAccessible::characterCount() const {
     return edit()->document()->characterCount() - 1; // without the closing paragraph separator
 }

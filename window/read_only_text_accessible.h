@@ -3,12 +3,18 @@
 
 #include <QAccessibleTextInterface>
 #include <QAccessibleWidget>
+#include <QTextDocument>
+
+#include <memory>
+#include <utility>
 
 class OutputBox;
 
 // What screen readers see of the output box: its shown text, cursor and selection, which they
-// may read and move. It offers no editable-text interface, so that nothing from outside
-// changes the text; Qt's own interface would let them insert and delete.
+// may read and move, and its characters, words, sentences, lines and paragraphs as Qt's own
+// interface of a plain text box finds them, a line being a line on the screen. It offers no
+// editable-text interface, so that nothing from outside changes the text; Qt's own interface
+// would let them insert and delete.
 class ReadOnlyTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ReadOnlyTextAccessible(OutputBox* edit);
@@ -25,6 +31,12 @@ public:
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
     QString text(int startOffset, int endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                             int* startOffset, int* endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                            int* startOffset, int* endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                         int* endOffset) const override;
     int characterCount() const override;
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint& point) const override;
@@ -34,6 +46,13 @@ public:
 private:
     OutputBox* edit() const;
     QTextCursor cursorAt(int offset) const;
+    std::pair<int, int> pieceAt(int offset, QAccessible::TextBoundaryType boundaryType) const;
+    QString textOf(std::pair<int, int> piece, int* startOffset, int* endOffset) const;
+
+    // The shown text as a document of its own, in which Qt's text cursor finds the words,
+    // sentences and paragraphs that it finds in a plain text box; made when first asked for.
+    mutable QString documentedText_;
+    mutable std::unique_ptr<QTextDocument> shownDocument_;
 };
 
 // For QAccessible::installFactory: the interface above for the output box.
