@@ -9,7 +9,8 @@
 #include <cstdio>
 
 // A plain read-only QPlainTextEdit that shows the text of a file (UTF-8) as the output box would:
-// the box's size, font, line wrap and scroll bars taken from a main window, which is not shown.
+// the box's size, font, line wrap, scroll bars and keyboard selection taken from a main window,
+// which is laid out but not put on the screen.
 // The accessibility check compares what screen readers get of the two.
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
     QPlainTextEdit box;
     box.setWindowTitle(QStringLiteral("plain text box"));
     box.setReadOnly(true);
+    box.setTextInteractionFlags(output.textInteractionFlags()); // a caret the keys move
     box.setFont(output.font());
     box.setLineWrapMode(output.lineWrapMode());
     box.setVerticalScrollBarPolicy(output.verticalScrollBarPolicy());
