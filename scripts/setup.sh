@@ -22,12 +22,12 @@ build_packages=(build-essential cmake ninja-build qt6-base-dev qt6-qpa-plugins f
                 libxcb1-dev qt6-translations-l10n)
 # What the tests need besides: the test and benchmark libraries; clang for the sanitizers and
 # the fuzzer; an X server, input, clipboard, window and screenshot tools and a window manager
-# for the real window; a session bus, the accessibility bus and an AT-SPI client; validators
-# and packaging tools.
+# for the real window; a session bus, the accessibility bus, an AT-SPI client and the Orca
+# screen reader; validators and packaging tools.
 check_packages=(libgtest-dev libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool xclip
                 x11-utils imagemagick libx11-dev metacity dbus-daemon at-spi2-core python3-gi
-                gir1.2-atspi-2.0 desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
-                file lintian)
+                gir1.2-atspi-2.0 orca desktop-file-utils appstream binutils-mingw-w64-x86-64
+                dpkg-dev file lintian)
 
 # The build folder, configured with the given options.
 configure_build() {
