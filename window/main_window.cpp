@@ -121,7 +121,7 @@ QLabel* MainWindow::addLabel(int index, QStringView text, QRect place) {
 }
 
 CommandButton* MainWindow::addCommand(int index, QStringView text, QColor colour, QRect place) {
-    auto* button = new CommandButton(text.toString(), this);
+    auto* button = new CommandButton(text.toString(), design::focusMarkInset, this);
     button->setGeometry(place);
     button->setStyleSheet(buttonStyle(colour));
     button->setAccessibleName(text.toString());
