@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "command_button.h"
 #include "error_report.h"
 #include "main_window.h"
 #include "main_window_events.h"
