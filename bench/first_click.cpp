@@ -2,6 +2,7 @@
 #include "accessible_factories.h"
 #include "main_window.h"
 #include "main_window_events.h"
+#include "output_box.h"
 #include "start_up.h"
 
 #include <QAbstractScrollArea>

@@ -3,6 +3,7 @@
 #include "error_report.h"
 #include "main_window.h"
 #include "main_window_events.h"
+#include "output_box.h"
 #include "support/oracle.h"
 
 #include "entry_list_model.h"
