@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "accessible_factories.h"
 #include "main_window.h"
 #include "main_window_events.h"
 #include "qt_translations.h"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kvadrati"));
     QApplication::setApplicationVersion(QStringLiteral(KVADRATI_VERSION));
     installBulgarianQtTranslations(app);
+    installAccessibleFactories();
 
     MainWindow window;
     MainWindowEvents events(window);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "accessible_factories.h"
 #include "main_window.h"
 #include "main_window_events.h"
 
@@ -85,6 +86,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    installAccessibleFactories(); // as the program does
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

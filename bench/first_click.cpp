@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "accessible_factories.h"
 #include "main_window.h"
 #include "main_window_events.h"
+#include "output_box.h"
 #include "start_up.h"
 
 #include <QAbstractScrollArea>
@@ -57,6 +59,7 @@ double clickUntilPainted(MainWindow& window, int command, PaintWatch& watch) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    installAccessibleFactories(); // as the program does
     const QString input = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("3e4");
     MainWindow window;
     MainWindowEvents events(window);

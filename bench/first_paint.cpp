@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "accessible_factories.h"
 #include "main_window.h"
 #include "main_window_events.h"
 #include "start_up.h"
@@ -16,6 +17,7 @@
 // caller just before starting this process).
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    installAccessibleFactories(); // as the program does
     MainWindow window;
     MainWindowEvents events(window);
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "accessible_factories.h"
 #include "qt_translations.h"
 
 #include <QApplication>
@@ -12,5 +13,6 @@ int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     installBulgarianQtTranslations(app); // as the program does
+    installAccessibleFactories();
     return RUN_ALL_TESTS();
 }

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "main_window.h"
 
+#include "command_button.h"
 #include "design.h"
 #include "entry_list_model.h"
+#include "entry_list_view.h"
 #include "output_box.h"
-#include "read_only_text_accessible.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
@@ -37,21 +36,6 @@ QString buttonStyle(QColor colour) {
         .arg(colour.name());
 }
 
-// Screen readers take the window for a frame, as it is, not for a filler inside one.
-QAccessibleInterface* mainWindowAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("MainWindow") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    return nullptr;
-}
-
-void installAccessibleFactories() {
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(mainWindowAccessibleFactory);
-        QAccessible::installFactory(readOnlyTextAccessibleFactory);
-        return true;
-    }();
-}
-
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -61,7 +45,6 @@ MainWindow::MainWindow(QWidget* parent)
       input_(new QLineEdit(this)), list_(new EntryListView(this)),
       listModel_(new EntryListModel(this)), output_(new OutputBox(this)), inputBox_(*input_),
       outputBox_(*output_), listBox_(*listModel_) {
-    installAccessibleFactories();
     output_->setReadOnly(true); // before anything asks how screen readers see it
     setWindowTitle(design::caption.toString());
     setWindowIcon(QIcon(design::iconPath.toString()));
@@ -121,13 +104,21 @@ QLabel* MainWindow::addLabel(int index, QStringView text, QRect place) {
 }
 
 CommandButton* MainWindow::addCommand(int index, QStringView text, QColor colour, QRect place) {
-    auto* button = new CommandButton(text.toString(), this);
+    auto* button = new CommandButton(text.toString(), design::focusMarkInset, this);
     button->setGeometry(place);
     button->setStyleSheet(buttonStyle(colour));
     button->setAccessibleName(text.toString());
     connect(button, &QPushButton::clicked, this, [this, index] { emit command1Clicked(index); });
     commands_.at(static_cast<size_t>(index)) = button;
     return button;
+}
+
+QListView* MainWindow::list() const {
+    return list_;
+}
+
+QPushButton* MainWindow::command1(int index) const {
+    return commands_.at(static_cast<size_t>(index));
 }
 
 QLabel* MainWindow::label1(int index) const {

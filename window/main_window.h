@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "command_button.h"
 #include "control_adapters.h"
-#include "entry_list_view.h"
 #include "form.h"
 #include "output_box.h"
 
@@ -15,7 +13,9 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class CommandButton;
 class EntryListModel;
+class EntryListView;
 
 // The program's one window, built as designed, with its controls seen by the demonstration
 // through the control operations. Clicks are passed on as signals carrying the control's index.
@@ -30,9 +30,9 @@ public:
 
     QLineEdit* input() const { return input_; }
     OutputBox* output() const { return output_; }
-    QListView* list() const { return list_; }
+    QListView* list() const;
     EntryListModel* listModel() const { return listModel_; }
-    QPushButton* command1(int index) const { return commands_.at(static_cast<size_t>(index)); }
+    QPushButton* command1(int index) const;
     // The labels have the indexes 0 (the title), 2 ("число N") and 3 ("нечетни числа").
     QLabel* label1(int index) const;
 

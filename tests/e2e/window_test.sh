@@ -159,12 +159,19 @@ fi
 
 # --- The keyboard alone -------------------------------------------------------------------------
 # Enter or Space on the focused "Въведи" presses it, once however long it is held: the list
-# then holds the one entry for N = 2, and its second row stays empty.
+# then holds the one entry for N = 2, and its second row stays empty. Enter presses it when it
+# goes down, Space when it goes up.
 for key in Return space; do
     replace_input 2
     xdotool key Tab
     xdotool keydown $key
     sleep 1.5 # held past the keyboard's auto-repeat delay
+    shot held-$key
+    if [ $key = Return ]; then
+        [ "$(colours_in held-$key 100x15+212+60)" != 1 ] || fail "Return held on Въведи added no entry"
+    else
+        [ "$(colours_in held-$key 100x15+212+60)" = 1 ] || fail "space on Въведи pressed it while held"
+    fi
     xdotool keyup $key
     expect_copy "${output[@]}" $'2*2 = 1 + ...+ 3\n4 = 1 + 3' "$key on Въведи"
     shot after-held-$key
