@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "accessible_factories.h"
 #include "main_window.h"
 #include "main_window_events.h"
+#include "output_box.h"
 #include "start_up.h"
 
 #include <QAccessible>
@@ -214,6 +216,7 @@ private:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    installAccessibleFactories();
     if (argc != 2) {
         std::fprintf(stderr, "usage: window_views FOLDER\n");
         return 2;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "line_wrap.h"
 #include "main_window.h"
+#include "output_box.h"
 
 #include <QTextLayout>
 

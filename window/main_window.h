@@ -3,7 +3,6 @@
 
 #include "control_adapters.h"
 #include "form.h"
-#include "output_box.h"
 
 #include <QWidget>
 
@@ -13,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class OutputBox;
 class CommandButton;
 class EntryListModel;
 class EntryListView;

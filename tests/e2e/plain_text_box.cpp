@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "main_window.h"
+#include "output_box.h"
 
 #include <QApplication>
 #include <QFile>
