@@ -59,12 +59,15 @@ ensure_qt_windows() {
     echo "== Building Qt $version for Windows into $prefix"
     echo "   Debian ships no Qt for Windows, so it is built once from Debian's own qt6-base"
     echo "   source (the same version as the system's Qt, whose moc, rcc and uic it uses)."
-    echo "   This takes about 15-20 minutes on two cores; later runs reuse it."
+    echo "   This takes about 15-20 minutes on two idle cores (longer on a busy machine: it runs"
+    echo "   at the lowest priority); later runs reuse it."
     started=$SECONDS
     rm -rf "$work" "$prefix"
     mkdir -p "$work/source" "$work/build"
     apt_sources "$work/apt" update -qq
-    (cd "$work/source" && apt_sources "$work/apt" source -qq "qt6-base=$version" >/dev/null)
+    # The source of exactly the installed Qt's version: its moc, rcc and uic must match.
+    (cd "$work/source" && apt_sources "$work/apt" source -qq "qt6-base=$version" >/dev/null) ||
+        { echo "Could not fetch the qt6-base $version source, the installed Qt's" >&2; return 1; }
     local source
     source=$(find "$work/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
     [ -x "$source/configure" ] || { echo "No qt6-base $version source found" >&2; return 1; }
