@@ -40,6 +40,6 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # The uninstaller removes the vendor's registry key too, once the program's, inside it, is gone.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode
 Function un.onUninstSuccess
-  DeleteRegKey /ifempty SHCTX 'Software\\${CPACK_PACKAGE_VENDOR}'
+  DeleteRegKey /ifempty SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}'
 FunctionEnd")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
