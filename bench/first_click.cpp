@@ -14,7 +14,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <psapi.h> // after windows.h, which it needs
+#else
 #include <sys/resource.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -38,9 +44,15 @@ struct PaintWatch : QObject {
 };
 
 double peakMiB() {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+#else
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
+#endif
 }
 
 // Presses the button and lets the event loop run until the output box has painted.

@@ -8,21 +8,8 @@
 set -uo pipefail
 export LC_ALL=C.UTF-8 # so that window titles and the clipboard read as UTF-8 on any machine
 program=$1 close_window=$2 statement_file=$3 window_manager=${4:-}
-failures=0
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# Retries a command for up to five seconds.
-wait_for() {
-    local deadline=$((SECONDS + 5))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-}
+source "$(dirname "$0")/window_helpers.sh"
 
 if [ -n "$window_manager" ]; then
     "$window_manager" &
@@ -49,29 +36,7 @@ read -r frame_left frame_right frame_top frame_bottom < <(
     xprop -id "$wid" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$' | tr -d , | grep . || echo 0 0 0 0)
 read -r screen_width screen_height < <(xdotool getdisplaygeometry)
 
-# --- Helpers on the window's own coordinates --------------------------------------------------
-click_at() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
-shot() { import -window "$wid" "$1.png"; }
-colour_at() { # IMAGE X Y -> r,g,b
-    convert "$1.png" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
-}
-colours_in() { convert "$1.png" -crop "$2" +repage -format %k info:; } # IMAGE WxH+X+Y
-clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" == "$1" ]; }
-# Clicks into a box, selects all and copies; then waits for the clipboard to hold EXPECTED.
-expect_copy() { # X Y EXPECTED WHAT
-    printf 'nothing copied' | xclip -i -selection clipboard >/dev/null 2>&1
-    click_at "$1" "$2"
-    xdotool key ctrl+a ctrl+c
-    wait_for clipboard_is "$3" ||
-        fail "$4: copied '$(xclip -o -selection clipboard 2>/dev/null | head -c 200)'"
-}
-replace_input() { click_at 60 72; xdotool key ctrl+a; xdotool type --delay 30 "$1"; }
-enter() { click_at 148 76; }
-clear_all() { click_at 380 76; }
-
-input=(60 72) output=(200 170)
 statement=$(cat "$statement_file")
-five=$'5*5 = 1 + ...+ 9\n25 = 1 + 3 + 5 + 7 + 9'
 
 # --- At start -----------------------------------------------------------------------------------
 title=$(xdotool getwindowname "$wid")
@@ -144,18 +109,7 @@ expect_copy "${output[@]}" "Твърде голямо число! Най-гол�
 replace_input 9
 enter
 clear_all
-regions=("65x25+28+60:input" "400x100+12+124:output" "110x52+212+60:list")
-all_empty() {
-    shot cleared || return 1
-    for region in "${regions[@]}"; do
-        [ "$(colours_in cleared "${region%%:*}")" = 1 ] || return 1
-    done
-}
-if ! wait_for all_empty; then
-    for region in "${regions[@]}"; do
-        [ "$(colours_in cleared "${region%%:*}")" = 1 ] || fail "the ${region##*:} box is not empty"
-    done
-fi
+expect_all_empty
 
 # --- The keyboard alone -------------------------------------------------------------------------
 # Enter or Space on the focused "Въведи" presses it, once however long it is held: the list
