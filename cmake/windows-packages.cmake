@@ -13,6 +13,10 @@ install(FILES README.md DESTINATION .)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${PROJECT_BINARY_DIR}/qt-notice.txt DESTINATION . RENAME Qt-NOTICE.txt)
 install(FILES ${qt_licences} DESTINATION Qt-LICENSES)
+# The copyrights and licences of the libraries inside Qt (FreeType, HarfBuzz, PCRE2, libpng,
+# zlib and others), as Debian records them for the qt6-base source that Qt was built from.
+install(FILES /usr/share/doc/qt6-base-dev/copyright DESTINATION Qt-LICENSES
+        RENAME qt6-base-copyright.txt)
 
 # The installer's licence page shows all of them, one after the other.
 set(licence_page ${PROJECT_BINARY_DIR}/licence-page.txt)

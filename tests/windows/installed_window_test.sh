@@ -24,7 +24,7 @@ started=$SECONDS
 wine_in_prefix "$installer" /S && wineserver -w || fail "the installer ended with an error"
 echo "silent install in $((SECONDS - started)) s"
 for file in kvadrati.exe README.md LICENSE.txt Qt-NOTICE.txt Qt-LICENSES/LGPL-3.0-only.txt \
-    Qt-LICENSES/GPL-3.0-only.txt Uninstall.exe; do
+    Qt-LICENSES/GPL-3.0-only.txt Qt-LICENSES/qt6-base-copyright.txt Uninstall.exe; do
     [ -f "$folder/$file" ] || fail "the installation lacks $file"
 done
 start_menu_entry=$(find prefix/drive_c -path '*Start Menu/Programs/Kvadrati/Kvadrati.lnk')
