@@ -7,11 +7,17 @@
 windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev nsis wine wine64
                   xvfb xauth xdotool xclip imagemagick fonts-liberation)
 
-# Only Core, Gui and Widgets, static, with Qt's own copies of the libraries it bundles.
+# Only Core, Gui and Widgets, static, with Qt's own copies of the libraries it bundles, and
+# without what the program never uses: the Direct2D platform plugin, the GIF and ICO readers,
+# the Markdown reader, PDF, and the file, colour and font dialogs, wizards, MDI and calendars.
 qt_windows_options=(-release -static -static-runtime -optimize-size -nomake examples -nomake tests
                     -no-opengl -no-feature-vulkan -no-dbus -no-icu -no-glib -no-zstd
                     -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml
                     -no-feature-printsupport -no-feature-tabletevent -no-libjpeg
+                    -no-feature-direct2d -no-gif -no-ico -no-feature-textmarkdownreader
+                    -no-feature-pdf -no-feature-filedialog -no-feature-colordialog
+                    -no-feature-fontdialog -no-feature-wizard -no-feature-mdiarea
+                    -no-feature-calendarwidget
                     -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype -qt-doubleconversion)
 qt_windows_toolchain=$PWD/cmake/mingw-w64-x86_64.cmake
 
