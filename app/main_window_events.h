@@ -22,5 +22,7 @@ public:
     void Label1_Click(int Index);
 
 private:
+    void announceAnswer();
+
     MainWindow& window_;
 };

@@ -523,6 +523,46 @@ TEST_F(MainWindowTest, ControlsHaveNamesForScreenReaders) {
     EXPECT_FALSE(window.output()->accessibleName().isEmpty());
     EXPECT_EQ(window.command1(0)->accessibleName(), QStringLiteral("Въведи"));
     EXPECT_EQ(window.command1(1)->accessibleName(), QStringLiteral("Чисти"));
+    // What it takes, told by the set-up at load, which limits it.
+    EXPECT_EQ(window.input()->accessibleDescription(),
+              QStringLiteral("естествено число, най-много три знака"));
+}
+
+// Screen readers see the list as a table of one column, whose cells are the entries in order.
+TEST_F(MainWindowTest, ScreenReadersSeeTheListAsATableOfItsEntries) {
+    for (const QString& input : {QStringLiteral("3"), QStringLiteral("2")}) {
+        window.input()->setText(input);
+        click(0);
+    }
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window.list());
+    ASSERT_EQ(list->role(), QAccessible::Table);
+    QAccessibleTableInterface* table = list->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("нечетни числа"));
+    EXPECT_EQ(std::tuple(table->rowCount(), table->columnCount(), list->childCount()),
+              std::tuple(3, 1, 3));
+    const QStringList expected{"3", "5", "3"};
+    for (int row = 0; row < 3; ++row) {
+        QAccessibleInterface* cell = table->cellAt(row, 0);
+        ASSERT_NE(cell, nullptr) << row;
+        EXPECT_EQ(cell->text(QAccessible::Name), expected[row]) << row;
+        EXPECT_EQ(list->indexOfChild(cell), row);
+        EXPECT_EQ(cell->tableCellInterface()->rowIndex(), row);
+        EXPECT_EQ(list->child(row), cell);
+        const QPoint centre = cell->rect().center();
+        EXPECT_EQ(list->childAt(centre.x(), centre.y()), cell) << row;
+    }
+    EXPECT_EQ(table->cellAt(3, 0), nullptr);
+    EXPECT_EQ(table->cellAt(0, 1), nullptr);
+
+    window.list()->setFocus();
+    window.list()->setCurrentIndex(window.listModel()->index(1));
+    ASSERT_NE(list->focusChild(), nullptr);
+    EXPECT_EQ(list->focusChild()->text(QAccessible::Name), QStringLiteral("5"));
+    EXPECT_TRUE(list->focusChild()->state().focused);
+    EXPECT_TRUE(table->selectRow(2));
+    EXPECT_EQ(table->selectedRows(), QList<int>({2}));
+    EXPECT_TRUE(table->cellAt(2, 0)->tableCellInterface()->isSelected());
 }
 
 TEST_F(MainWindowTest, AnEscapedErrorIsShownInBulgarianAndTheProgramGoesOn) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "accessible_factories.h"
 
+#include "entry_list_accessible.h"
+#include "entry_list_view.h"
 #include "main_window.h"
 #include "read_only_text_accessible.h"
 
@@ -16,9 +18,16 @@ QAccessibleInterface* mainWindowAccessibleFactory(const QString& /*className*/, 
     return nullptr;
 }
 
+QAccessibleInterface* entryListAccessibleFactory(const QString& /*className*/, QObject* object) {
+    if (auto* list = qobject_cast<EntryListView*>(object))
+        return new EntryListAccessible(list);
+    return nullptr;
+}
+
 } // namespace
 
 void installAccessibleFactories() {
     QAccessible::installFactory(mainWindowAccessibleFactory);
+    QAccessible::installFactory(entryListAccessibleFactory);
     QAccessible::installFactory(readOnlyTextAccessibleFactory);
 }

@@ -45,6 +45,8 @@ inline constexpr QStringView oddNumbersText = u"нечетни числа";
 inline constexpr QStringView enterText = u"Въведи";
 inline constexpr QStringView clearText = u"Чисти";
 inline constexpr QStringView outputName = u"Резултат";
+// What screen readers say of the input box besides its name: what it takes.
+inline constexpr QStringView inputDescription = u"естествено число, най-много три знака";
 // What the message box says of a failure that the program did not expect.
 inline constexpr QStringView unexpectedErrorText = u"Възникна неочаквана грешка.";
 

@@ -3,6 +3,7 @@
 
 #include "focus_mark.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 void EntryListView::paintEvent(QPaintEvent* event) {
@@ -21,6 +22,18 @@ void EntryListView::paintEvent(QPaintEvent* event) {
 void EntryListView::focusInEvent(QFocusEvent* event) {
     QListView::focusInEvent(event);
     viewport()->update();
+    // Qt tells screen readers that the list has the focus after telling them of the entry it
+    // makes current on the way in, and they then speak the list alone: the entry is told again.
+    if (QAccessible::isActive())
+        QMetaObject::invokeMethod(this, &EntryListView::tellCurrentEntry, Qt::QueuedConnection);
+}
+
+void EntryListView::tellCurrentEntry() {
+    if (!hasFocus() || !currentIndex().isValid())
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(currentIndex().row());
+    QAccessible::updateAccessibility(&focus);
 }
 
 void EntryListView::focusOutEvent(QFocusEvent* event) {

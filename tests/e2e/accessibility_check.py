@@ -101,7 +101,8 @@ expected = [
     (Atspi.Role.PUSH_BUTTON, "Въведи"),
     (Atspi.Role.PUSH_BUTTON, "Чисти"),
     (Atspi.Role.LABEL, "нечетни числа"),
-    (Atspi.Role.LIST, "нечетни числа"),
+    # a table of one column, whose size screen readers take from the table
+    (Atspi.Role.TABLE, "нечетни числа"),
     ("text box", "Резултат"),
 ]
 children = [window.get_child_at_index(i) for i in range(window.get_child_count())]
@@ -110,7 +111,7 @@ seen = [("text box" if c.get_role() in text_roles else c.get_role(), c.get_name(
 if seen != expected:
     fail("the controls read as " + ", ".join(described(child) for child in children))
     sys.exit(1)
-_, _, input_box, enter, _, _, _, output = children
+_, _, input_box, enter, _, _, odd_numbers, output = children
 from_events = TextFromEvents(output)
 
 
@@ -283,6 +284,38 @@ check_lines("50", lambda length: [(0, None)])
 # About 4,000 lines, nearly all of one line of text: the first ones, some in the middle, the
 # last ones. Qt takes 10 to 50 ms to answer on such a line.
 check_lines("3e4", lambda length: [(0, 40), (length // 2, 6), (length - 360, None)])
+
+
+
+def read_list(entries):
+    """Reads the list as Orca does: its size from the table, the entry made current by End from
+    the focus events, which name it and its row."""
+    rows, columns = Atspi.Table.get_n_rows(odd_numbers), Atspi.Table.get_n_columns(odd_numbers)
+    if (rows, columns, odd_numbers.get_child_count()) != (entries, 1, entries):
+        fail(f"the list is a table of {rows} rows and {columns} columns with "
+             f"{odd_numbers.get_child_count()} children, not of {entries} entries in one column")
+    focused = []
+    listener = Atspi.EventListener.new(lambda event: event.detail1 and focused.append(event.source))
+    listener.register("object:state-changed:focused")
+    window_id = subprocess.run(["xdotool", "search", "--name", "kvadrati.example"],
+                               capture_output=True, text=True).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window_id], check=True)
+    Atspi.Component.grab_focus(odd_numbers)
+    wait_for(lambda: focused and focused[-1].get_role() == Atspi.Role.TABLE_CELL, 5)
+    subprocess.run(["xdotool", "key", "End"], check=True)
+    last = str(2 * 30000 - 1)
+    cell = wait_for(lambda: focused and focused[-1].get_name() == last and focused[-1], 5)
+    listener.deregister("object:state-changed:focused")
+    if not cell:
+        fail(f"after End the focus events name {[c.get_name() for c in focused]}, not {last}")
+    elif (Atspi.Table.get_row_at_index(odd_numbers, cell.get_index_in_parent()),
+          cell.get_role()) != (entries - 1, Atspi.Role.TABLE_CELL):
+        fail(f"after End the focus is on the {cell.get_role_name()} at index "
+             f"{cell.get_index_in_parent()}, not on the cell of the last row, {entries - 1}")
+
+
+# The entries of 5, 50 and 3e4, piled up.
+read_list(4 + 49 + 29999)
 
 print(f"accessibility check: {len(failures)} failure(s)")
 sys.exit(1 if failures else 0)

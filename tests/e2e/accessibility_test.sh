@@ -2,13 +2,25 @@
 # SPDX-License-Identifier: MIT
 # Runs the program with Qt's accessibility bridge on, as when a screen reader runs, and checks it
 # with an AT-SPI client. The session bus starts the accessibility bus and its registry on demand.
+# The program must print nothing meanwhile: a screen reader's user would not see it.
 # Usage: accessibility_test.sh PROGRAM CHECK_SCRIPT PLAIN_TEXT_BOX
 # (run under xvfb-run and dbus-run-session)
 set -uo pipefail
 program=$1 check=$2 plain_text_box=$3
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
+# As a desktop session gives it; without it Qt says it makes one.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+errors=$XDG_RUNTIME_DIR/stderr
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$errors" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null' EXIT
+trap 'kill "$pid" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 # Debian's Python, which python3-gi and the AT-SPI bindings belong to.
 /usr/bin/python3 "$check" "$plain_text_box"
+status=$?
+if [ -s "$errors" ]; then
+    echo "FAIL: the program printed on stderr:"
+    sort "$errors" | uniq -c | head -n 20
+    status=1
+fi
+exit $status
