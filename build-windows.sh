@@ -38,9 +38,10 @@ if [ $tests = ON ]; then
         touch "$gtest/installed/.complete"
     fi
     # The tests run under Wine, in a prefix of the build's own (made before the build, whose
-    # test discovery runs them).
+    # test discovery runs them), whose wine server ends with this script.
     wine_prefix=$PWD/$build/wine/tests
     tests/windows/wine.sh "$wine_prefix" null
+    trap 'tests/windows/wine.sh "$wine_prefix" stop' EXIT
     options+=(-DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/tests/windows/wine.sh;$wine_prefix;null"
               -DCMAKE_FIND_ROOT_PATH="$qt;$gtest/installed" -DKVADRATI_WERROR=ON)
 else

@@ -21,9 +21,8 @@ echo "kvadrati.exe: $(stat -c %s $build/kvadrati.exe) bytes, stripped $(stat -c 
 rm "$stripped"
 echo "imports: $(x86_64-w64-mingw32-objdump -p $build/kvadrati.exe | awk '/DLL Name/ { print $3 }' | sort | tr '\n' ' ')"
 
-wine_run # makes the prefix
-WINEPREFIX=$prefix wineserver -p # kept running between the starts, as in a session
-trap 'WINEPREFIX=$prefix wineserver -k' EXIT
+wine_run # makes the prefix and starts its wine server, kept up between the starts as in a session
+trap 'tests/windows/wine.sh "$prefix" stop' EXIT
 for _ in $(seq 11); do
     KVADRATI_START_NS=$(date +%s%N) wine_run $build/first_paint.exe
 done | median | awk '{ printf "first painted window: median %.0f ms\n", $1 }'
