@@ -8,13 +8,15 @@ windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev 
                   xvfb xauth xdotool xclip imagemagick fonts-liberation)
 
 # Only Core, Gui and Widgets, static, with Qt's own copies of the libraries it bundles, and
-# without what the program never uses: the Direct2D platform plugin, the GIF and ICO readers,
-# the Markdown reader, PDF, and the file, colour and font dialogs, wizards, MDI and calendars.
+# without what the program never uses: the GIF and ICO readers, the Markdown reader, PDF, and
+# the file, colour and font dialogs, wizards, MDI and calendars. Direct2D stays, with the
+# platform plugin Qt builds for it: Qt draws text on Windows with DirectWrite (on scaled screens,
+# for one) only with it, and Qt 6.4's Windows platform plugin does not even link without it.
 qt_windows_options=(-release -static -static-runtime -optimize-size -nomake examples -nomake tests
                     -no-opengl -no-feature-vulkan -no-dbus -no-icu -no-glib -no-zstd
                     -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml
                     -no-feature-printsupport -no-feature-tabletevent -no-libjpeg
-                    -no-feature-direct2d -no-gif -no-ico -no-feature-textmarkdownreader
+                    -no-gif -no-ico -no-feature-textmarkdownreader
                     -no-feature-pdf -no-feature-filedialog -no-feature-colordialog
                     -no-feature-fontdialog -no-feature-wizard -no-feature-mdiarea
                     -no-feature-calendarwidget
@@ -55,11 +57,21 @@ SOURCES
         -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= "$@"
 }
 
-# Builds Qt for Windows unless the cache already holds it; prints nothing when it does.
+# Builds Qt for Windows unless the cache already holds it; prints nothing when it does. One
+# build at a time: another one asked for meanwhile waits for it, then finds it done.
 ensure_qt_windows() {
-    local prefix version work started
+    local prefix
     prefix=$(qt_windows_dir)
     [ -f "$prefix/.complete" ] && return 0
+    mkdir -p "$(dirname "$prefix")"
+    (
+        flock 9
+        [ -f "$prefix/.complete" ] || build_qt_windows "$prefix"
+    ) 9>"$prefix.lock"
+}
+
+build_qt_windows() { # PREFIX
+    local prefix=$1 version work started
     version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
     work=$prefix.work
     echo "== Building Qt $version for Windows into $prefix"
