@@ -8,15 +8,15 @@ windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev 
                   xvfb xauth xdotool xclip imagemagick fonts-liberation)
 
 # Only Core, Gui and Widgets, static, with Qt's own copies of the libraries it bundles, and
-# without what the program never uses: the GIF and ICO readers, the Markdown reader, PDF, and
-# the file, colour and font dialogs, wizards, MDI and calendars. Direct2D stays, with the
-# platform plugin Qt builds for it: Qt draws text on Windows with DirectWrite (on scaled screens,
-# for one) only with it, and Qt 6.4's Windows platform plugin does not even link without it.
+# without what the program never uses: the Direct2D platform plugin (direct2d1_1; Direct2D
+# itself stays, as Qt draws text on Windows with DirectWrite only with it, on scaled screens for
+# one, and Qt 6.4's Windows platform plugin does not link without it), the GIF and ICO readers,
+# the Markdown reader, PDF, and the file, colour and font dialogs, wizards, MDI and calendars.
 qt_windows_options=(-release -static -static-runtime -optimize-size -nomake examples -nomake tests
                     -no-opengl -no-feature-vulkan -no-dbus -no-icu -no-glib -no-zstd
                     -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml
                     -no-feature-printsupport -no-feature-tabletevent -no-libjpeg
-                    -no-gif -no-ico -no-feature-textmarkdownreader
+                    -no-feature-direct2d1_1 -no-gif -no-ico -no-feature-textmarkdownreader
                     -no-feature-pdf -no-feature-filedialog -no-feature-colordialog
                     -no-feature-fontdialog -no-feature-wizard -no-feature-mdiarea
                     -no-feature-calendarwidget
@@ -66,7 +66,9 @@ ensure_qt_windows() {
     mkdir -p "$(dirname "$prefix")"
     (
         flock 9
-        [ -f "$prefix/.complete" ] || build_qt_windows "$prefix"
+        if [ ! -f "$prefix/.complete" ]; then
+            build_qt_windows "$prefix"
+        fi
     ) 9>"$prefix.lock"
 }
 
@@ -96,10 +98,10 @@ build_qt_windows() { # PREFIX
         -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake") >"$work/configure.log" 2>&1 ||
         { tail -n 30 "$work/configure.log" >&2; return 1; }
     echo "   Building (ninja's progress: [done/all])"
-    nice -n 19 cmake --build "$work/build" --parallel 2
-    nice -n 19 cmake --install "$work/build" >/dev/null
+    nice -n 19 cmake --build "$work/build" --parallel 2 || return 1
+    nice -n 19 cmake --install "$work/build" >/dev/null || return 1
     # Qt's licence texts go into the packages beside the program.
-    cp -r "$source/LICENSES" "$prefix/LICENSES"
+    cp -r "$source/LICENSES" "$prefix/LICENSES" || return 1
     echo "$version" >"$prefix/.complete"
     rm -rf "$work"
     echo "== Qt for Windows built in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
