@@ -8,9 +8,10 @@
 set -uo pipefail
 program=$1 check=$2 plain_text_box=$3
 
-# As a desktop session gives it; without it Qt says it makes one.
+# As a desktop session gives them: without a runtime folder Qt says it makes one, and from 6.8
+# without a UTF-8 locale it says it switches to one.
 XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
+export XDG_RUNTIME_DIR LC_ALL=C.UTF-8
 errors=$XDG_RUNTIME_DIR/stderr
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" 2>"$errors" &
 pid=$!
