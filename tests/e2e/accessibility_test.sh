@@ -19,9 +19,13 @@ trap 'kill "$pid" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 # Debian's Python, which python3-gi and the AT-SPI bindings belong to.
 /usr/bin/python3 "$check" "$plain_text_box"
 status=$?
-if [ -s "$errors" ]; then
+# All but the note Qt 6.8's bridge prints at each listener a screen reader registers, of an event
+# it never sends: Orca 48 listens for windows being destroyed.
+printed=$(grep -vxF 'qt.accessibility.atspi: Subscription string not handled: "Window:Destroy:"' \
+    "$errors")
+if [ -n "$printed" ]; then
     echo "FAIL: the program printed on stderr:"
-    sort "$errors" | uniq -c | head -n 20
+    sort <<<"$printed" | uniq -c | head -n 20
     status=1
 fi
 exit $status
